@@ -2,7 +2,33 @@
 #ifndef ORV_TESS_VARNAK_H
 #define ORV_TESS_VARNAK_H
 
+// Frame: export macro and the library's identity.
 #include "Orv/Tess/Varnak/Export.h"
 #include "Orv/Tess/Varnak/LibraryProperties.h"
+
+// Fluid-model base and temperature tables.
+#include "Orv/Tess/Varnak/IFluidModel.h"
+// (fluidmodel)
+
+// Water and brine.
+// (water)
+
+// Initial conditions, depth tables and the depth-table operations.
+// (initial)
+
+// Black-oil tables, analysis and the black-oil model.
+// (blackoil)
+
+// Compositional fluid.
+// (compositional)
+
+// Separators, tracers and tracking.
+// (surface)
+
+// The registry: root of a fluid description.
+// (registry)
+
+// Deep copies.
+// (copy)
 
 #endif  // ORV_TESS_VARNAK_H
