@@ -1,10 +1,10 @@
-#include "Orv/Tess/Varnak/LibraryProperties.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "Orv/Tess/Varnak/LibraryProperties.h"
 
 namespace ovt = Orv::Tess::Varnak;
 

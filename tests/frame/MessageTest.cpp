@@ -1,17 +1,16 @@
-#include "frame/Message.h"
-#include "frame/Resize.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
+#include "frame/Message.h"
+#include "frame/Resize.h"
 #include "support/Expect.h"
 
 namespace detail = Orv::Tess::Varnak::detail;
 
 TEST(Message, ConcatenatesPiecesNamesAndDecimalNumbers) {
-  EXPECT_EQ(detail::message("Fluid does not have Temperature table ", -3), 
+  EXPECT_EQ(detail::message("Fluid does not have Temperature table ", -3),
             "Fluid does not have Temperature table -3");
   EXPECT_EQ(detail::message("Separator model '", std::string("S"), "', version '",
                             std::uint64_t{18446744073709551615ull}, "' does not exist"),

@@ -68,8 +68,7 @@ class ORV_TESS_VARNAK_API IFluidModel {
   virtual ITemperatureTable& getTemperatureTable(TemperatureTableProperty property) = 0;
   // Returns the table for `property`. Throws std::range_error
   // "Fluid does not have Temperature table <integer value>" when there is none.
-  virtual ITemperatureTable const& getTemperatureTable(
-      TemperatureTableProperty property) const = 0;
+  virtual ITemperatureTable const& getTemperatureTable(TemperatureTableProperty property) const = 0;
   // Destroys the table for `property`; does nothing when there is none.
   virtual void deleteTemperatureTable(TemperatureTableProperty property) = 0;
 };
