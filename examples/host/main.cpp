@@ -1,17 +1,7 @@
-// A small host program: what a pre-processor does with the library, step by step.
-#include <cstdio>
-
-#include "Orv/Tess/Varnak.h"
-
-namespace ovt = Orv::Tess::Varnak;
+// A small host program: what a pre-processor does with the library, section by section.
+#include "Sections.h"
 
 int main() {
-  std::printf("Library identity\n");
-  for (int i = 0; i < ovt::getNumLibProperties(); ++i) {
-    char const* key = nullptr;
-    char const* value = nullptr;
-    ovt::getLibProperty(i, key, value);
-    std::printf("  %-18s %s\n", key, value);
-  }
+  showLibraryIdentity();
   return 0;
 }
