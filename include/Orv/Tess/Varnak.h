@@ -12,6 +12,12 @@
 
 // Water and brine.
 // (water)
+#include "Orv/Tess/Varnak/IBrineComponent.h"
+#include "Orv/Tess/Varnak/IBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "Orv/Tess/Varnak/StdBrineComponent.h"
+#include "Orv/Tess/Varnak/StdBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/StdWaterProperties.h"
 
 // Initial conditions, depth tables and the depth-table operations.
 // (initial)
