@@ -21,6 +21,10 @@
 
 // Initial conditions, depth tables and the depth-table operations.
 // (initial)
+#include "Orv/Tess/Varnak/IDepthTable.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/StdDepthTable.h"
+#include "Orv/Tess/Varnak/StdInitialCondition.h"
 
 // Black-oil tables, analysis and the black-oil model.
 // (blackoil)
