@@ -9,6 +9,9 @@
 // Fluid-model base and temperature tables.
 #include "Orv/Tess/Varnak/IFluidModel.h"
 // (fluidmodel)
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "Orv/Tess/Varnak/StdFluidModel.h"
+#include "Orv/Tess/Varnak/StdTemperatureTable.h"
 
 // Water and brine.
 // (water)
