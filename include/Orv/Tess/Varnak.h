@@ -24,6 +24,7 @@
 
 // Initial conditions, depth tables and the depth-table operations.
 // (initial)
+#include "Orv/Tess/Varnak/DepthTableOperations.h"
 #include "Orv/Tess/Varnak/IDepthTable.h"
 #include "Orv/Tess/Varnak/IInitialCondition.h"
 #include "Orv/Tess/Varnak/StdDepthTable.h"
