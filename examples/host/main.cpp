@@ -3,5 +3,6 @@
 
 int main() {
   showLibraryIdentity();
+  showWaterAndInitialConditions();
   return 0;
 }
