@@ -3,5 +3,6 @@
 
 int main() {
   showLibraryIdentity();
+  showBlackOilTables();
   return 0;
 }
