@@ -3,6 +3,7 @@
 
 int main() {
   showLibraryIdentity();
+  showWaterAndInitialConditions();
   showBlackOilTables();
   return 0;
 }
