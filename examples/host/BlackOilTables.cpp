@@ -9,12 +9,12 @@ namespace {
 
 // One bubble point of the live oil and how the oil behaves when compressed above it.
 struct SaturatedState {
-  double gasOilRatio;      // scf/stb
-  double bubblePoint;      // psia
-  double bubblePointBo;    // rb/stb
+  double gasOilRatio;      // sm3/sm3
+  double bubblePoint;      // bara
+  double bubblePointBo;    // rm3/sm3
   double bubblePointMu;    // cP
-  double compressibility;  // 1/psi
-  double viscosibility;    // 1/psi
+  double compressibility;  // 1/bar
+  double viscosibility;    // 1/bar
   int undersaturatedPoints;
 };
 
@@ -23,17 +23,17 @@ struct SaturatedState {
 void showBlackOilTables() {
   std::printf("\nBlack-oil tables\n");
 
-  // Four bubble points of a light oil, each followed up to 3000 psi above it. Bo and
+  // Four bubble points of a light oil, each followed up to 210 bar above it. Bo and
   // viscosity above the bubble point follow the constant-compressibility law.
   SaturatedState const states[] = {
-      {200.0, 1200.0, 1.120, 1.10, 1.6e-5, 5.0e-5, 4},
-      {400.0, 2000.0, 1.210, 0.85, 1.4e-5, 4.5e-5, 4},
-      {600.0, 2800.0, 1.300, 0.68, 1.2e-5, 4.0e-5, 3},
-      {800.0, 3600.0, 1.400, 0.56, 1.0e-5, 3.5e-5, 3},
+      {35.0, 85.0, 1.120, 1.10, 2.3e-4, 7.0e-4, 4},
+      {70.0, 140.0, 1.210, 0.85, 2.0e-4, 6.5e-4, 4},
+      {105.0, 195.0, 1.300, 0.68, 1.7e-4, 5.8e-4, 3},
+      {140.0, 250.0, 1.400, 0.56, 1.5e-4, 5.0e-4, 3},
   };
 
   ovt::StdOilTable oil;  // region 1
-  oil.setSurfaceDensity(53.0);
+  oil.setSurfaceDensity(848.0);
   oil.setSaturatedSize(4);
   for (int i = 0; i < 4; ++i) {
     SaturatedState const& s = states[i];
@@ -43,15 +43,16 @@ void showBlackOilTables() {
     oil.setGasOilRatio(i, s.gasOilRatio);
     oil.setUndersaturatedSize(i, s.undersaturatedPoints);
     for (int j = 0; j < s.undersaturatedPoints; ++j) {
-      double const p = s.bubblePoint + 1000.0 * j;
+      double const p = s.bubblePoint + 70.0 * j;
       oil.setPressure(i, j, p);
       oil.setFormationVolumeFactor(i, j, bo(p));
       oil.setViscosity(i, j, mu(p));
     }
   }
 
-  std::printf("  Live oil, PVT region 1 (surface density %.1f lb/ft3)\n", oil.getSurfaceDensity());
-  std::printf("    %-14s %-12s %-14s %s\n", "Rs [scf/stb]", "p [psia]", "Bo [rb/stb]", "mu_o [cP]");
+  std::printf("  Live oil, PVT region 1 (surface density %.1f kg/m3)\n", oil.getSurfaceDensity());
+  std::printf("    %-14s %-12s %-14s %s\n", "Rs [sm3/sm3]", "p [bara]", "Bo [rm3/sm3]",
+              "mu_o [cP]");
   for (int i = 0; i < oil.getSaturatedSize(); ++i) {
     for (int j = 0; j < oil.getUndersaturatedSize(i); ++j) {
       if (j == 0) {
@@ -67,12 +68,12 @@ void showBlackOilTables() {
   double dissolvedGas = 0.0;
   double bubblePoint = 0.0;
   bool const dead = ovt::isDeadOil(oil, &dissolvedGas, &bubblePoint);
-  std::printf("  Dead oil: %s (first bubble point %.1f psia)\n",
+  std::printf("  Dead oil: %s (first bubble point %.1f bara)\n",
               dead ? "yes" : "no, the gas-oil ratio changes", bubblePoint);
 
   std::printf("  Undersaturated fit per row (ln Bo and ln mu_o against pressure)\n");
-  std::printf("    %-14s %-16s %-12s %-16s %s\n", "Rs [scf/stb]", "c_o [1/psi]", "residual",
-              "c_mu [1/psi]", "residual");
+  std::printf("    %-14s %-16s %-12s %-16s %s\n", "Rs [sm3/sm3]", "c_o [1/bar]", "residual",
+              "c_mu [1/bar]", "residual");
   for (int i = 0; i < oil.getSaturatedSize(); ++i) {
     double boResidual = 0.0;
     double muResidual = 0.0;
