@@ -21,6 +21,8 @@
 
 // Compositional fluid.
 // (compositional)
+#include "Orv/Tess/Varnak/IComponent.h"
+#include "Orv/Tess/Varnak/StdComponent.h"
 
 // Separators, tracers and tracking.
 // (surface)
