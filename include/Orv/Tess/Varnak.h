@@ -24,11 +24,13 @@
 #include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/ICompositionKValueTable.h"
 #include "Orv/Tess/Varnak/IKValueTable.h"
+#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/IReaction.h"
 #include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/StdBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
 #include "Orv/Tess/Varnak/StdKValueTable.h"
+#include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/StdReaction.h"
 #include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
 
