@@ -24,6 +24,7 @@
 #include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/IComponent.h"
 #include "Orv/Tess/Varnak/ICompositionKValueTable.h"
+#include "Orv/Tess/Varnak/ICompositionalModel.h"
 #include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
 #include "Orv/Tess/Varnak/IKValueTable.h"
 #include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
