@@ -9,12 +9,25 @@
 // Fluid-model base and temperature tables.
 #include "Orv/Tess/Varnak/IFluidModel.h"
 // (fluidmodel)
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "Orv/Tess/Varnak/StdFluidModel.h"
+#include "Orv/Tess/Varnak/StdTemperatureTable.h"
 
 // Water and brine.
 // (water)
+#include "Orv/Tess/Varnak/IBrineComponent.h"
+#include "Orv/Tess/Varnak/IBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "Orv/Tess/Varnak/StdBrineComponent.h"
+#include "Orv/Tess/Varnak/StdBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/StdWaterProperties.h"
 
 // Initial conditions, depth tables and the depth-table operations.
 // (initial)
+#include "Orv/Tess/Varnak/IDepthTable.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/StdDepthTable.h"
+#include "Orv/Tess/Varnak/StdInitialCondition.h"
 
 // Black-oil tables, analysis and the black-oil model.
 // (blackoil)
