@@ -37,6 +37,7 @@
 
 // The registry: root of a fluid description.
 // (registry)
+#include "Orv/Tess/Varnak/IFluidModels.h"
 
 // Deep copies.
 // (copy)
