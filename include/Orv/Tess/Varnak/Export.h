@@ -1,9 +1,21 @@
 // The one export macro of the library. Every exported class, explicit template
 // instantiation and free function carries ORV_TESS_VARNAK_API; everything else stays
-// hidden (the library is built with hidden visibility by default).
+// hidden (the library is built with hidden visibility by default, and a Windows DLL
+// exports only what is marked).
 //
 // On Windows the library's own build defines ORV_TESS_VARNAK_BUILDING, so the macro
 // exports there and imports in every host.
+//
+// Class templates: the macro goes on the explicit instantiation declaration in the
+// public header, and only there:
+//
+//     extern template class ORV_TESS_VARNAK_API StdBaseTable<IOilTable>;   // header
+//     template class StdBaseTable<IOilTable>;                              // src/*.cpp
+//
+// The source that holds the instantiation definition includes the header, so the
+// declaration's export (or visibility) already applies to every member it instantiates.
+// Repeating the macro on the definition makes GCC, native and MinGW alike, warn "type
+// attributes ignored after type is already defined", which the build treats as an error.
 #ifndef ORV_TESS_VARNAK_EXPORT_H
 #define ORV_TESS_VARNAK_EXPORT_H
 
