@@ -14,6 +14,9 @@ namespace Orv::Tess::Varnak::detail {
 template <class... Pieces>
 std::string message(Pieces const&... pieces) {
   std::ostringstream out;
+  // A stream swallows a failure of its buffer and only sets badbit, which would leave a
+  // truncated message when memory runs out; with badbit raised, std::bad_alloc passes.
+  out.exceptions(std::ios_base::badbit);
   (out << ... << pieces);
   return out.str();
 }
