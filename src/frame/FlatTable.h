@@ -35,9 +35,17 @@ class FlatTable {
 
   // Resizes the keys to n, then the values to (number of components) × n. When the
   // second resize fails (a stored negative component count), the keys are already resized.
+  // Memory for both arrays is reserved before either changes, so running out of memory
+  // leaves the table as it was.
   void setNumRows(int n) {
+    long long const length = static_cast<long long>(numComponents_) * n;
+    checkLength(keys_, n);
+    if (length >= 0 && static_cast<unsigned long long>(length) <= values_.max_size()) {
+      keys_.reserve(static_cast<std::size_t>(n));
+      values_.reserve(static_cast<std::size_t>(length));
+    }
     resize(keys_, n);
-    resize(values_, static_cast<long long>(numComponents_) * n);
+    resize(values_, length);
   }
 
   // Resizes the values to (number of rows) × n, then stores n. With no rows any n is
