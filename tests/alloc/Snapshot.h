@@ -1,0 +1,72 @@
+// Everything a host can observe of an object, written out as one string.
+//
+// The reliability tests compare an object's snapshot before and after a call that
+// failed, to prove that the call changed nothing. A snapshot reads the object through
+// its interface alone, the way a host would: every count, every value (doubles by their
+// exact bit pattern, so NaN and -0.0 compare as stored), every child. Sparse keyed
+// children (depth tables, temperature tables, component properties, interaction
+// coefficients) are read for the keys in the probe lists below; tests and the fuzzer
+// draw their keys from the same lists, so nothing they can store escapes the snapshot.
+#ifndef ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
+#define ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
+
+#include <string>
+#include <vector>
+
+namespace Orv::Tess::Varnak {
+class IBinaryInteractionCoefficients;
+class IBrinePropertyTable;
+class IComponent;
+class IDepthTable;
+class IFluidModel;
+class IGasTable;
+class IInitialCondition;
+class IKValueTable;
+class IOilTable;
+class IOilViscosityIndexTable;
+class IReaction;
+class ISeparatorModel;
+class ISeparatorStage;
+class ISolubilityTable;
+class ITemperatureTable;
+class ITracerDepthTable;
+class ITracerModel;
+class ITrackingModel;
+class IWaterProperties;
+}  // namespace Orv::Tess::Varnak
+
+namespace snapshot {
+
+// Integer keys of the keyed children: temperature-table properties, depth-table
+// properties and tracer depth-table types. The enumerators, a few integers beyond them
+// and both ends of int.
+std::vector<int> const& tableKeys();
+// Component property keys: the 53 named ones, one below and one beyond, and INT_MAX.
+std::vector<int> const& propertyKeys();
+// Component indices probed in the interaction coefficient matrices.
+int constexpr kFirstPairIndex = -2;
+int constexpr kLastPairIndex = 9;
+
+std::string of(Orv::Tess::Varnak::ITemperatureTable const& table);
+std::string of(Orv::Tess::Varnak::IDepthTable const& table);
+std::string of(Orv::Tess::Varnak::IInitialCondition const& condition);
+std::string of(Orv::Tess::Varnak::IBrinePropertyTable const& table);
+std::string of(Orv::Tess::Varnak::IWaterProperties const& water);
+std::string of(Orv::Tess::Varnak::IFluidModel const& model);
+std::string of(Orv::Tess::Varnak::IOilTable const& table);
+std::string of(Orv::Tess::Varnak::IGasTable const& table);
+std::string of(Orv::Tess::Varnak::IComponent const& component);
+std::string of(Orv::Tess::Varnak::IKValueTable const& table);
+std::string of(Orv::Tess::Varnak::IBinaryInteractionCoefficients const& coefficients);
+std::string of(Orv::Tess::Varnak::IReaction const& reaction);
+std::string of(Orv::Tess::Varnak::IOilViscosityIndexTable const& table);
+std::string of(Orv::Tess::Varnak::ISolubilityTable const& table);
+std::string of(Orv::Tess::Varnak::ISeparatorStage const& stage);
+std::string of(Orv::Tess::Varnak::ISeparatorModel const& model);
+std::string of(Orv::Tess::Varnak::ITracerDepthTable const& table);
+std::string of(Orv::Tess::Varnak::ITracerModel const& model);
+std::string of(Orv::Tess::Varnak::ITrackingModel const& model);
+
+}  // namespace snapshot
+
+#endif  // ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
