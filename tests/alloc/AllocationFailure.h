@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <exception>
 #include <memory>
 #include <new>
@@ -97,6 +98,7 @@ long long everyAllocationFails(std::string const& name, Build build, Operation o
   }
   tally().operations += 1;
   tally().failurePoints += n - 1;
+  std::printf("[ alloc    ] %-60s %4lld failure points\n", name.c_str(), n - 1);
   return n - 1;
 }
 

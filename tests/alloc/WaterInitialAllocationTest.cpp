@@ -101,7 +101,7 @@ TEST(AllocationFailure, DepthTableOperations) {
 
 Pair<StdInitialCondition> initialConditions() {
   Pair<StdInitialCondition> p{std::make_unique<StdInitialCondition>("North"),
-                              std::make_unique<StdInitialCondition>("South")};
+                              std::make_unique<StdInitialCondition>("Southern fault block")};
   p.object->setDatumDepth(1500.0);
   p.object->setDatumPressure(250.0);
   fillComposition(p.object->getDepthTable(Property::OverallComposition), 0.0);
