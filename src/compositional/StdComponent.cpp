@@ -3,6 +3,8 @@
 #include "Orv/Tess/Varnak/StdComponent.h"
 
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "frame/Message.h"
 
@@ -11,6 +13,14 @@ namespace Orv::Tess::Varnak {
 StdComponent::StdComponent(std::string const& name, Type type) : name_(name), type_(type) {}
 
 StdComponent::~StdComponent() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdComponent>);
+StdComponent& StdComponent::operator=(StdComponent const& other) {
+  StdComponent copy(other);
+  return *this = std::move(copy);
+}
 
 std::string const& StdComponent::getName() const { return name_; }
 

@@ -3,9 +3,21 @@
 // unchanged.
 #include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace Orv::Tess::Varnak {
 
 StdInteractionSolubilityTable::~StdInteractionSolubilityTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdInteractionSolubilityTable>);
+StdInteractionSolubilityTable& StdInteractionSolubilityTable::operator=(
+    StdInteractionSolubilityTable const& other) {
+  StdInteractionSolubilityTable copy(other);
+  return *this = std::move(copy);
+}
 
 void StdInteractionSolubilityTable::setNumPressures(int numPressures) {
   rows_.setNumPressures(numPressures);

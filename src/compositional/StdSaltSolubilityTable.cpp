@@ -2,9 +2,20 @@
 // properties table, to which every row operation is passed on unchanged.
 #include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace Orv::Tess::Varnak {
 
 StdSaltSolubilityTable::~StdSaltSolubilityTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdSaltSolubilityTable>);
+StdSaltSolubilityTable& StdSaltSolubilityTable::operator=(StdSaltSolubilityTable const& other) {
+  StdSaltSolubilityTable copy(other);
+  return *this = std::move(copy);
+}
 
 void StdSaltSolubilityTable::setNumPressures(int numPressures) {
   rows_.setNumPressures(numPressures);

@@ -3,6 +3,8 @@
 #include "Orv/Tess/Varnak/StdSolubilityTable.h"
 
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "compositional/SolubilityColumn.h"
 #include "frame/Message.h"
@@ -10,6 +12,14 @@
 namespace Orv::Tess::Varnak {
 
 StdSolubilityTable::~StdSolubilityTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdSolubilityTable>);
+StdSolubilityTable& StdSolubilityTable::operator=(StdSolubilityTable const& other) {
+  StdSolubilityTable copy(other);
+  return *this = std::move(copy);
+}
 
 void StdSolubilityTable::setNumPressures(int numPressures) {
   std::vector<double> pressure = detail::resizedColumn(pressure_, numPressures);

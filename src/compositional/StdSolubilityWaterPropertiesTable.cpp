@@ -3,6 +3,7 @@
 // index.
 #include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
 
+#include <type_traits>
 #include <utility>
 
 #include "compositional/SolubilityColumn.h"
@@ -10,6 +11,15 @@
 namespace Orv::Tess::Varnak {
 
 StdSolubilityWaterPropertiesTable::~StdSolubilityWaterPropertiesTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdSolubilityWaterPropertiesTable>);
+StdSolubilityWaterPropertiesTable& StdSolubilityWaterPropertiesTable::operator=(
+    StdSolubilityWaterPropertiesTable const& other) {
+  StdSolubilityWaterPropertiesTable copy(other);
+  return *this = std::move(copy);
+}
 
 // The contained table is resized first, so a negative count fails there, on the pressure
 // column; all five columns are resized in locals and swapped in together.

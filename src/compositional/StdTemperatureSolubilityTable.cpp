@@ -2,9 +2,21 @@
 // water properties table, to which every row operation is passed on unchanged.
 #include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace Orv::Tess::Varnak {
 
 StdTemperatureSolubilityTable::~StdTemperatureSolubilityTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdTemperatureSolubilityTable>);
+StdTemperatureSolubilityTable& StdTemperatureSolubilityTable::operator=(
+    StdTemperatureSolubilityTable const& other) {
+  StdTemperatureSolubilityTable copy(other);
+  return *this = std::move(copy);
+}
 
 void StdTemperatureSolubilityTable::setNumPressures(int numPressures) {
   rows_.setNumPressures(numPressures);

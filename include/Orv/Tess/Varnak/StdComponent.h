@@ -23,7 +23,8 @@ class ORV_TESS_VARNAK_API StdComponent : public IComponent {
   StdComponent(std::string const& name, Type type);
   StdComponent(StdComponent const&) = default;
   StdComponent(StdComponent&&) = default;
-  StdComponent& operator=(StdComponent const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdComponent& operator=(StdComponent const& other);
   StdComponent& operator=(StdComponent&&) = default;
   ~StdComponent() override;
 

@@ -21,7 +21,8 @@ class ORV_TESS_VARNAK_API StdInteractionSolubilityTable : public IInteractionSol
   StdInteractionSolubilityTable() = default;
   StdInteractionSolubilityTable(StdInteractionSolubilityTable const&) = default;
   StdInteractionSolubilityTable(StdInteractionSolubilityTable&&) = default;
-  StdInteractionSolubilityTable& operator=(StdInteractionSolubilityTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdInteractionSolubilityTable& operator=(StdInteractionSolubilityTable const& other);
   StdInteractionSolubilityTable& operator=(StdInteractionSolubilityTable&&) = default;
   ~StdInteractionSolubilityTable() override;
 

@@ -18,7 +18,8 @@ class ORV_TESS_VARNAK_API StdSaltSolubilityTable : public ISaltSolubilityTable {
   StdSaltSolubilityTable() = default;
   StdSaltSolubilityTable(StdSaltSolubilityTable const&) = default;
   StdSaltSolubilityTable(StdSaltSolubilityTable&&) = default;
-  StdSaltSolubilityTable& operator=(StdSaltSolubilityTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdSaltSolubilityTable& operator=(StdSaltSolubilityTable const& other);
   StdSaltSolubilityTable& operator=(StdSaltSolubilityTable&&) = default;
   ~StdSaltSolubilityTable() override;
 

@@ -19,7 +19,8 @@ class ORV_TESS_VARNAK_API StdSolubilityTable : public ISolubilityTable {
   StdSolubilityTable() = default;
   StdSolubilityTable(StdSolubilityTable const&) = default;
   StdSolubilityTable(StdSolubilityTable&&) = default;
-  StdSolubilityTable& operator=(StdSolubilityTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdSolubilityTable& operator=(StdSolubilityTable const& other);
   StdSolubilityTable& operator=(StdSolubilityTable&&) = default;
   ~StdSolubilityTable() override;
 

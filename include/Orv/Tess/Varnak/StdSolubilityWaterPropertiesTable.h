@@ -22,7 +22,8 @@ class ORV_TESS_VARNAK_API StdSolubilityWaterPropertiesTable
   StdSolubilityWaterPropertiesTable() = default;
   StdSolubilityWaterPropertiesTable(StdSolubilityWaterPropertiesTable const&) = default;
   StdSolubilityWaterPropertiesTable(StdSolubilityWaterPropertiesTable&&) = default;
-  StdSolubilityWaterPropertiesTable& operator=(StdSolubilityWaterPropertiesTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdSolubilityWaterPropertiesTable& operator=(StdSolubilityWaterPropertiesTable const& other);
   StdSolubilityWaterPropertiesTable& operator=(StdSolubilityWaterPropertiesTable&&) = default;
   ~StdSolubilityWaterPropertiesTable() override;
 

@@ -18,7 +18,8 @@ class ORV_TESS_VARNAK_API StdTemperatureSolubilityTable : public ITemperatureSol
   StdTemperatureSolubilityTable() = default;
   StdTemperatureSolubilityTable(StdTemperatureSolubilityTable const&) = default;
   StdTemperatureSolubilityTable(StdTemperatureSolubilityTable&&) = default;
-  StdTemperatureSolubilityTable& operator=(StdTemperatureSolubilityTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdTemperatureSolubilityTable& operator=(StdTemperatureSolubilityTable const& other);
   StdTemperatureSolubilityTable& operator=(StdTemperatureSolubilityTable&&) = default;
   ~StdTemperatureSolubilityTable() override;
 
