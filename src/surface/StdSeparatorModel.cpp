@@ -11,6 +11,16 @@ StdSeparatorModel::StdSeparatorModel(std::string const& name) : name_(name) {}
 
 StdSeparatorModel::~StdSeparatorModel() = default;
 
+// The copy is made first and then swapped in, so that a failed copy leaves the target as
+// it was.
+StdSeparatorModel& StdSeparatorModel::operator=(StdSeparatorModel const& other) {
+  StdSeparatorModel copy(other);
+  name_.swap(copy.name_);
+  groupName_.swap(copy.groupName_);
+  stages_.swap(copy.stages_);
+  return *this;
+}
+
 std::string StdSeparatorModel::getName() { return name_; }
 
 int StdSeparatorModel::getNumStages() const { return static_cast<int>(stages_.size()); }

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "frame/Resize.h"
 
@@ -11,6 +13,14 @@ namespace Orv::Tess::Varnak {
 StdTracerDepthTable::StdTracerDepthTable() = default;
 
 StdTracerDepthTable::~StdTracerDepthTable() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdTracerDepthTable>);
+StdTracerDepthTable& StdTracerDepthTable::operator=(StdTracerDepthTable const& other) {
+  StdTracerDepthTable copy(other);
+  return *this = std::move(copy);
+}
 
 int StdTracerDepthTable::getNumDepths() const { return static_cast<int>(depths_.size()); }
 

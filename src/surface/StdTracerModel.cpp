@@ -5,6 +5,8 @@
 #include <climits>
 #include <iterator>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 #include "Orv/Tess/Varnak/StdTracerDepthTable.h"
 #include "frame/Message.h"
@@ -14,6 +16,14 @@ namespace Orv::Tess::Varnak {
 StdTracerModel::StdTracerModel(std::string const& name) : name_(name) {}
 
 StdTracerModel::~StdTracerModel() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdTracerModel>);
+StdTracerModel& StdTracerModel::operator=(StdTracerModel const& other) {
+  StdTracerModel copy(other);
+  return *this = std::move(copy);
+}
 
 std::string StdTracerModel::getName() { return name_; }
 

@@ -1,11 +1,22 @@
 // The tracking request: stores what it is given.
 #include "Orv/Tess/Varnak/StdTrackingModel.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace Orv::Tess::Varnak {
 
 StdTrackingModel::StdTrackingModel() = default;
 
 StdTrackingModel::~StdTrackingModel() = default;
+
+// The copy is made first and then moved in without a throw, so that a failed copy leaves
+// the target as it was.
+static_assert(std::is_nothrow_move_assignable_v<StdTrackingModel>);
+StdTrackingModel& StdTrackingModel::operator=(StdTrackingModel const& other) {
+  StdTrackingModel copy(other);
+  return *this = std::move(copy);
+}
 
 bool StdTrackingModel::getHasGOCTracking() const { return hasGOCTracking_; }
 void StdTrackingModel::setHasGOCTracking(bool on) { hasGOCTracking_ = on; }

@@ -19,7 +19,8 @@ class ORV_TESS_VARNAK_API StdSeparatorModel : public ISeparatorModel {
  public:
   explicit StdSeparatorModel(std::string const& name = "");
   StdSeparatorModel(StdSeparatorModel const&) = default;
-  StdSeparatorModel& operator=(StdSeparatorModel const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdSeparatorModel& operator=(StdSeparatorModel const& other);
   ~StdSeparatorModel() override;
 
   std::string getName() override;

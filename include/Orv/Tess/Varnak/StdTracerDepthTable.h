@@ -17,7 +17,8 @@ class ORV_TESS_VARNAK_API StdTracerDepthTable : public ITracerDepthTable {
   StdTracerDepthTable();
   StdTracerDepthTable(StdTracerDepthTable const&) = default;
   StdTracerDepthTable(StdTracerDepthTable&&) = default;
-  StdTracerDepthTable& operator=(StdTracerDepthTable const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdTracerDepthTable& operator=(StdTracerDepthTable const& other);
   StdTracerDepthTable& operator=(StdTracerDepthTable&&) = default;
   ~StdTracerDepthTable() override;
 

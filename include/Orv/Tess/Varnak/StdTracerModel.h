@@ -22,7 +22,8 @@ class ORV_TESS_VARNAK_API StdTracerModel : public ITracerModel {
   explicit StdTracerModel(std::string const& name = "");
   StdTracerModel(StdTracerModel const&) = default;
   StdTracerModel(StdTracerModel&&) = default;
-  StdTracerModel& operator=(StdTracerModel const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdTracerModel& operator=(StdTracerModel const& other);
   StdTracerModel& operator=(StdTracerModel&&) = default;
   ~StdTracerModel() override;
 

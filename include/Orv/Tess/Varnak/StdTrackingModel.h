@@ -18,7 +18,8 @@ class ORV_TESS_VARNAK_API StdTrackingModel : public ITrackingModel {
   StdTrackingModel();
   StdTrackingModel(StdTrackingModel const&) = default;
   StdTrackingModel(StdTrackingModel&&) = default;
-  StdTrackingModel& operator=(StdTrackingModel const&) = default;
+  // Strong guarantee: on failure the target is left as it was.
+  StdTrackingModel& operator=(StdTrackingModel const& other);
   StdTrackingModel& operator=(StdTrackingModel&&) = default;
   ~StdTrackingModel() override;
 
