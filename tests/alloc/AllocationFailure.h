@@ -124,13 +124,17 @@ void check(std::string const& name, Build build, Operation operation,
 }
 
 // Copy and move construction and assignment of a value class T. `build` gives a Pair
-// whose two objects differ, each filled as a host would fill it.
+// whose two objects differ, each filled as a host would fill it. The moved-from object
+// is read after the move: it must be left consistent, whatever it holds.
 template <class T, class Build>
 void checkValueSemantics(std::string const& name, Build build) {
   check(name + " copy construction", build,
         [](auto& p) { p.other = std::make_unique<T>(std::as_const(*p.object)); });
   if constexpr (std::is_copy_assignable_v<T>) {
+    // Both ways, so that one of them has to grow the target.
     check(name + " copy assignment", build, [](auto& p) { *p.object = std::as_const(*p.other); });
+    check(name + " copy assignment back", build,
+          [](auto& p) { *p.other = std::as_const(*p.object); });
     check(name + " self-assignment", build, [](auto& p) {
       T& self = *p.object;
       *p.object = std::as_const(self);
