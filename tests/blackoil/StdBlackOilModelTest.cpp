@@ -52,8 +52,9 @@ TEST(StdBlackOilModel, EachMakeReplacesTheGasTableWhateverItsKind) {
   EXPECT_EQ(model.getGasTable(), static_cast<ovt::IGasTable*>(&dry));
   EXPECT_EQ(dry.getSaturatedSize(), 0);
 
-  model.makeGasTable();
-  EXPECT_EQ(typeid(*model.getGasTable()), typeid(ovt::StdGasTable));
+  ovt::IGasTable& wetAgain = model.makeGasTable();
+  EXPECT_EQ(typeid(wetAgain), typeid(ovt::StdGasTable));
+  EXPECT_EQ(model.getGasTable(), &wetAgain);
   model.deleteGasTable();
   EXPECT_EQ(model.getGasTable(), nullptr);
   model.deleteGasTable();  // nothing to delete
@@ -154,9 +155,10 @@ TEST(StdBlackOilModel, ACopySharesTheOilTablesAndOwnsEverythingElse) {
   EXPECT_EQ(source.getOilTable(1)->getViscosity(0, 0), 4.5);
 
   // A gas table of the same kind and content, but the copy's own.
-  ASSERT_NE(copy.getGasTable(), nullptr);
-  EXPECT_NE(copy.getGasTable(), source.getGasTable());
-  EXPECT_EQ(typeid(*copy.getGasTable()), typeid(ovt::StdDryGasTable));
+  ovt::IGasTable* const copiedGas = copy.getGasTable();
+  ASSERT_NE(copiedGas, nullptr);
+  EXPECT_NE(copiedGas, source.getGasTable());
+  EXPECT_EQ(typeid(*copiedGas), typeid(ovt::StdDryGasTable));
   EXPECT_EQ(probe::snapshot(dynamic_cast<ovt::StdDryGasTable&>(*copy.getGasTable())),
             probe::snapshot(dynamic_cast<ovt::StdDryGasTable&>(*source.getGasTable())));
   copy.getGasTable()->setPressure(0, -1.0);
@@ -197,9 +199,10 @@ TEST(StdBlackOilModel, CopyAssignmentReplacesEveryTableOfTheTarget) {
   EXPECT_EQ(target.getOilTable(7), nullptr);
   EXPECT_EQ(target.getOilTable(1), source.getOilTable(1));  // shared handles
   EXPECT_EQ(target.getOilTable(2), source.getOilTable(2));
-  ASSERT_NE(target.getGasTable(), nullptr);
-  EXPECT_NE(target.getGasTable(), source.getGasTable());
-  EXPECT_EQ(typeid(*target.getGasTable()), typeid(ovt::StdDryGasTable));
+  ovt::IGasTable* const assignedGas = target.getGasTable();
+  ASSERT_NE(assignedGas, nullptr);
+  EXPECT_NE(assignedGas, source.getGasTable());
+  EXPECT_EQ(typeid(*assignedGas), typeid(ovt::StdDryGasTable));
   ASSERT_NE(target.getSolventTable(), nullptr);
   EXPECT_NE(target.getSolventTable(), source.getSolventTable());
   EXPECT_EQ(target.getSolventTable()->getPressure(1), 200.0);
