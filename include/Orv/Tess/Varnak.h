@@ -23,6 +23,8 @@
 // (compositional)
 #include "Orv/Tess/Varnak/IComponent.h"
 #include "Orv/Tess/Varnak/StdComponent.h"
+#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/ISolubilityTable.h"
 #include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
 #include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
