@@ -56,6 +56,20 @@
 
 // Compositional fluid.
 // (compositional)
+#include "Orv/Tess/Varnak/IComponent.h"
+#include "Orv/Tess/Varnak/StdComponent.h"
+#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/ISolubilityTable.h"
+#include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
+#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
+#include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
 
 // Separators, tracers and tracking.
 // (surface)
