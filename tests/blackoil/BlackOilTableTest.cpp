@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <utility>
 
@@ -34,7 +35,21 @@ class TableKinds : public ::testing::Test {};
 using Kinds =
     ::testing::Types<ovt::StdOilTable, ovt::StdDeadOilTable, ovt::StdDeadOilConstantCompressTable,
                      ovt::StdCompressibleOilTable, ovt::StdGasTable, ovt::StdDryGasTable>;
-TYPED_TEST_SUITE(TableKinds, Kinds);
+// Names each instantiation after its kind in the test output.
+struct KindName {
+  template <class T>
+  static std::string GetName(int) {
+    if (std::is_same_v<T, ovt::StdOilTable>) return "StdOilTable";
+    if (std::is_same_v<T, ovt::StdDeadOilTable>) return "StdDeadOilTable";
+    if (std::is_same_v<T, ovt::StdDeadOilConstantCompressTable>) {
+      return "StdDeadOilConstantCompressTable";
+    }
+    if (std::is_same_v<T, ovt::StdCompressibleOilTable>) return "StdCompressibleOilTable";
+    if (std::is_same_v<T, ovt::StdGasTable>) return "StdGasTable";
+    return "StdDryGasTable";
+  }
+};
+TYPED_TEST_SUITE(TableKinds, Kinds, KindName);
 
 TYPED_TEST(TableKinds, ResizingKeepsSurvivingValuesAndZeroFillsNewPlaces) {
   TypeParam t;
