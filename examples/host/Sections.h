@@ -4,5 +4,6 @@
 #define ORV_TESS_VARNAK_EXAMPLES_HOST_SECTIONS_H
 
 void showLibraryIdentity();
+void showCompositionalFluid();
 
 #endif

@@ -3,5 +3,6 @@
 
 int main() {
   showLibraryIdentity();
+  showCompositionalFluid();
   return 0;
 }
