@@ -4,5 +4,7 @@
 #define ORV_TESS_VARNAK_EXAMPLES_HOST_SECTIONS_H
 
 void showLibraryIdentity();
+void showWaterAndInitialConditions();
+void showBlackOilTables();
 
 #endif

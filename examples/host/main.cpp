@@ -3,5 +3,7 @@
 
 int main() {
   showLibraryIdentity();
+  showWaterAndInitialConditions();
+  showBlackOilTables();
   return 0;
 }

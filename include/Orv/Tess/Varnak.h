@@ -9,15 +9,50 @@
 // Fluid-model base and temperature tables.
 #include "Orv/Tess/Varnak/IFluidModel.h"
 // (fluidmodel)
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "Orv/Tess/Varnak/StdFluidModel.h"
+#include "Orv/Tess/Varnak/StdTemperatureTable.h"
 
 // Water and brine.
 // (water)
+#include "Orv/Tess/Varnak/IBrineComponent.h"
+#include "Orv/Tess/Varnak/IBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "Orv/Tess/Varnak/StdBrineComponent.h"
+#include "Orv/Tess/Varnak/StdBrinePropertyTable.h"
+#include "Orv/Tess/Varnak/StdWaterProperties.h"
 
 // Initial conditions, depth tables and the depth-table operations.
 // (initial)
+#include "Orv/Tess/Varnak/DepthTableOperations.h"
+#include "Orv/Tess/Varnak/IDepthTable.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/StdDepthTable.h"
+#include "Orv/Tess/Varnak/StdInitialCondition.h"
 
 // Black-oil tables, analysis and the black-oil model.
 // (blackoil)
+#include "Orv/Tess/Varnak/BlackOilAnalysis.h"
+#include "Orv/Tess/Varnak/ConstantCompressibilityFunction.h"
+#include "Orv/Tess/Varnak/IBlackOilModel.h"
+#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
+#include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/IDeadOilTable.h"
+#include "Orv/Tess/Varnak/IDryGasTable.h"
+#include "Orv/Tess/Varnak/IGasTable.h"
+#include "Orv/Tess/Varnak/IMiscibilityTable.h"
+#include "Orv/Tess/Varnak/IOilTable.h"
+#include "Orv/Tess/Varnak/ISolventTable.h"
+#include "Orv/Tess/Varnak/StdBaseTable.h"
+#include "Orv/Tess/Varnak/StdBlackOilModel.h"
+#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
+#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/StdDeadOilTable.h"
+#include "Orv/Tess/Varnak/StdDryGasTable.h"
+#include "Orv/Tess/Varnak/StdGasTable.h"
+#include "Orv/Tess/Varnak/StdMisciblityTable.h"
+#include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak/StdSolventTable.h"
 
 // Compositional fluid.
 // (compositional)

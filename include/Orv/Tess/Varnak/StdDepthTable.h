@@ -1,0 +1,53 @@
+// StdDepthTable: the library's depth table.
+//
+// One depth per row and a flat row-by-component array of values. Counts are not checked:
+// a count that makes an array length negative raises std::length_error
+// "vector<T> too long"; from setNumDepths after a negative component count was stored,
+// the depths are already resized when it is raised. setNumComponents with a negative
+// count on a table without depths stores it, after which no component index is valid.
+// Copies and moves are member by member; a moved-from table has no rows.
+#ifndef ORV_TESS_VARNAK_STDDEPTHTABLE_H
+#define ORV_TESS_VARNAK_STDDEPTHTABLE_H
+
+#include <memory>
+
+#include "Orv/Tess/Varnak/Export.h"
+#include "Orv/Tess/Varnak/IDepthTable.h"
+
+namespace Orv::Tess::Varnak {
+
+namespace detail {
+template <class Value>
+class FlatTable;
+}  // namespace detail
+
+class ORV_TESS_VARNAK_API StdDepthTable : public IDepthTable {
+ public:
+  StdDepthTable();
+  StdDepthTable(StdDepthTable const& other);
+  StdDepthTable(StdDepthTable&& other);
+  // Strong guarantee: on failure the target is left as it was.
+  StdDepthTable& operator=(StdDepthTable const& other);
+  StdDepthTable& operator=(StdDepthTable&& other) noexcept;
+  ~StdDepthTable() override;
+
+  int getNumDepths() const override;
+  void setNumDepths(int n) override;
+  int getNumComponents() const override;
+  void setNumComponents(int n) override;
+  double getDepth(int d) const override;
+  void setDepth(int d, double value) override;
+  double getProperty(int d, int c) const override;
+  void setProperty(int d, int c, double value) override;
+
+ private:
+  void validate(int d) const;
+  void validate(int d, int c) const;
+
+  // The depths (row keys) and the flat values; never null.
+  std::unique_ptr<detail::FlatTable<double>> table_;
+};
+
+}  // namespace Orv::Tess::Varnak
+
+#endif  // ORV_TESS_VARNAK_STDDEPTHTABLE_H
