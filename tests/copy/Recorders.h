@@ -8,13 +8,16 @@
 #define ORV_TESS_VARNAK_TESTS_COPY_RECORDERS_H
 
 #include <cstddef>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
 #include "Orv/Tess/Varnak/IDepthTable.h"
+#include "Orv/Tess/Varnak/IOilTable.h"
 #include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
 
 namespace recorders {
@@ -157,6 +160,139 @@ class RecordingSaltTable : public ISaltSolubilityTable {
   double salt_ = 0.0;
   double density_ = 0.0;
   double refSalt_ = 0.0;
+};
+
+// An oil table: saturated rows of a gas-oil ratio and entries (pressure, formation volume
+// factor, viscosity). `Base` is IOilTable or a richer oil interface built on it.
+template <class Base>
+class RecordingOilTableOf : public Base {
+ public:
+  RecordingOilTableOf(CallLog& log, std::string tag) : log_(log), tag_(std::move(tag)) {}
+
+  double getSurfaceDensity() const override {
+    log_.add(tag_, "getSurfaceDensity");
+    return surfaceDensity_;
+  }
+  void setSurfaceDensity(double v) override {
+    log_.add(tag_, "setSurfaceDensity", v);
+    surfaceDensity_ = v;
+  }
+  int getSaturatedSize() const override {
+    log_.add(tag_, "getSaturatedSize");
+    return static_cast<int>(rows_.size());
+  }
+  int getUndersaturatedSize(int sat) const override {
+    log_.add(tag_, "getUndersaturatedSize", sat);
+    return static_cast<int>(rows_.at(at(sat)).entries.size());
+  }
+  double getGasOilRatio(int sat) const override {
+    log_.add(tag_, "getGasOilRatio", sat);
+    return rows_.at(at(sat)).ratio;
+  }
+  double getPressure(int sat, int usat) const override { return get("getPressure", sat, usat, 0); }
+  double getFormationVolumeFactor(int sat, int usat) const override {
+    return get("getFormationVolumeFactor", sat, usat, 1);
+  }
+  double getViscosity(int sat, int usat) const override {
+    return get("getViscosity", sat, usat, 2);
+  }
+  void setSaturatedSize(int size) override {
+    log_.add(tag_, "setSaturatedSize", size);
+    rows_.resize(at(size));
+  }
+  void setUndersaturatedSize(int sat, int size) override {
+    log_.add(tag_, "setUndersaturatedSize", sat, size);
+    rows_.at(at(sat)).entries.resize(at(size));
+  }
+  void setGasOilRatio(int sat, double v) override {
+    log_.add(tag_, "setGasOilRatio", sat, v);
+    rows_.at(at(sat)).ratio = v;
+  }
+  void setPressure(int sat, int usat, double v) override { set("setPressure", sat, usat, v, 0); }
+  void setFormationVolumeFactor(int sat, int usat, double v) override {
+    set("setFormationVolumeFactor", sat, usat, v, 1);
+  }
+  void setViscosity(int sat, int usat, double v) override { set("setViscosity", sat, usat, v, 2); }
+  std::unique_ptr<IOilTable> clone() const override {
+    throw std::logic_error("a copy never clones");
+  }
+
+ protected:
+  CallLog& log_;
+  std::string tag_;
+
+ private:
+  struct Entry {
+    double value[3] = {};
+  };
+  struct Row {
+    double ratio = 0.0;
+    std::vector<Entry> entries;
+  };
+  double get(char const* operation, int sat, int usat, int column) const {
+    log_.add(tag_, operation, sat, usat);
+    return rows_.at(at(sat)).entries.at(at(usat)).value[column];
+  }
+  void set(char const* operation, int sat, int usat, double v, int column) {
+    log_.add(tag_, operation, sat, usat, v);
+    rows_.at(at(sat)).entries.at(at(usat)).value[column] = v;
+  }
+
+  double surfaceDensity_ = 0.0;
+  std::vector<Row> rows_;
+};
+
+using RecordingOilTable = RecordingOilTableOf<IOilTable>;
+
+// A compressible oil table: one compressibility and viscosibility per saturated row.
+class RecordingCompressibleOilTable : public RecordingOilTableOf<ICompressibleOilTable> {
+ public:
+  using RecordingOilTableOf::RecordingOilTableOf;
+
+  void setSaturatedSize(int size) override {
+    RecordingOilTableOf::setSaturatedSize(size);
+    pairs_.resize(at(size));
+  }
+  double getCompressibility(int sat) const override {
+    log_.add(tag_, "getCompressibility", sat);
+    return pairs_.at(at(sat)).first;
+  }
+  double getViscosibility(int sat) const override {
+    log_.add(tag_, "getViscosibility", sat);
+    return pairs_.at(at(sat)).second;
+  }
+  void setCompressibility(int sat, double v) override {
+    log_.add(tag_, "setCompressibility", sat, v);
+    pairs_.at(at(sat)).first = v;
+  }
+  void setViscosibility(int sat, double v) override {
+    log_.add(tag_, "setViscosibility", sat, v);
+    pairs_.at(at(sat)).second = v;
+  }
+  // The thermal values are no copy's business: any call to them is logged.
+  double getMolecularWeight() const override { return logged("getMolecularWeight"); }
+  double getSpecificHeat() const override { return logged("getSpecificHeat"); }
+  double getTemperatureExpansionCoefficient() const override {
+    return logged("getTemperatureExpansionCoefficient");
+  }
+  double getTemperatureSquaredExpansionCoefficient() const override {
+    return logged("getTemperatureSquaredExpansionCoefficient");
+  }
+  void setMolecularWeight(double) override { logged("setMolecularWeight"); }
+  void setSpecificHeat(double) override { logged("setSpecificHeat"); }
+  void setTemperatureExpansionCoefficient(double) override {
+    logged("setTemperatureExpansionCoefficient");
+  }
+  void setTemperatureSquaredExpansionCoefficient(double) override {
+    logged("setTemperatureSquaredExpansionCoefficient");
+  }
+
+ private:
+  double logged(char const* operation) const {
+    log_.add(tag_, operation);
+    return 0.0;
+  }
+  std::vector<std::pair<double, double>> pairs_;
 };
 
 }  // namespace recorders
