@@ -19,18 +19,16 @@ namespace {
 // An oil table's saturated row is keyed by its dissolved gas-oil ratio, and its
 // entries start with a pressure; a gas table's row is keyed by a pressure, and
 // its entries start with a vaporised oil-gas ratio.
-void transferRowKey(IOilTable const &source, IOilTable &target, int sat) {
+void transferRowKey(IOilTable const& source, IOilTable& target, int sat) {
   target.setGasOilRatio(sat, source.getGasOilRatio(sat));
 }
-void transferRowKey(IGasTable const &source, IGasTable &target, int sat) {
+void transferRowKey(IGasTable const& source, IGasTable& target, int sat) {
   target.setPressure(sat, source.getPressure(sat));
 }
-void transferEntryKey(IOilTable const &source, IOilTable &target, int sat,
-                      int usat) {
+void transferEntryKey(IOilTable const& source, IOilTable& target, int sat, int usat) {
   target.setPressure(sat, usat, source.getPressure(sat, usat));
 }
-void transferEntryKey(IGasTable const &source, IGasTable &target, int sat,
-                      int usat) {
+void transferEntryKey(IGasTable const& source, IGasTable& target, int sat, int usat) {
   target.setOilGasRatio(sat, usat, source.getOilGasRatio(sat, usat));
 }
 
@@ -39,7 +37,7 @@ void transferEntryKey(IGasTable const &source, IGasTable &target, int sat,
 // kind-specific values (dead-oil, dry-gas, per-row compressibility) are not the
 // two-level table's.
 template <class Table>
-void transferTwoLevel(Table const &source, Table &target) {
+void transferTwoLevel(Table const& source, Table& target) {
   int const numRows = source.getSaturatedSize();
   target.setSaturatedSize(numRows);
   for (int sat = 0; sat < numRows; ++sat) {
@@ -48,8 +46,7 @@ void transferTwoLevel(Table const &source, Table &target) {
     transferRowKey(source, target, sat);
     for (int usat = 0; usat < numEntries; ++usat) {
       transferEntryKey(source, target, sat, usat);
-      target.setFormationVolumeFactor(
-          sat, usat, source.getFormationVolumeFactor(sat, usat));
+      target.setFormationVolumeFactor(sat, usat, source.getFormationVolumeFactor(sat, usat));
       target.setViscosity(sat, usat, source.getViscosity(sat, usat));
     }
   }
@@ -60,19 +57,16 @@ void transferTwoLevel(Table const &source, Table &target) {
 // compressible target table (made, replacing a table of another kind, when
 // there is none); any other source goes into whatever table the target holds (a
 // plain oil table when none).
-void copyOilRegion(IBlackOilModel const &source, IBlackOilModel &target,
-                   int region, int flags) {
-  IOilTable const *table = source.getOilTable(region);
-  if (auto const *compressible =
-          dynamic_cast<ICompressibleOilTable const *>(table)) {
-    auto *into =
-        dynamic_cast<ICompressibleOilTable *>(target.getOilTable(region));
+void copyOilRegion(IBlackOilModel const& source, IBlackOilModel& target, int region, int flags) {
+  IOilTable const* table = source.getOilTable(region);
+  if (auto const* compressible = dynamic_cast<ICompressibleOilTable const*>(table)) {
+    auto* into = dynamic_cast<ICompressibleOilTable*>(target.getOilTable(region));
     if (into == nullptr) {
       into = &target.makeCompressibleOilTable(region);
     }
     copy(*compressible, *into, flags);
   } else if (table != nullptr) {
-    IOilTable *into = target.getOilTable(region);
+    IOilTable* into = target.getOilTable(region);
     if (into == nullptr) {
       into = &target.makeOilTable(region);
     }
@@ -82,16 +76,15 @@ void copyOilRegion(IBlackOilModel const &source, IBlackOilModel &target,
   }
 }
 
-} // namespace
+}  // namespace
 
-void copy(IBlackOilModel const &source, IBlackOilModel &target, int flags) {
+void copy(IBlackOilModel const& source, IBlackOilModel& target, int flags) {
   target.gasDensity(source.gasDensity());
   target.oilDensity(source.oilDensity());
-  copy(static_cast<IFluidModel const &>(source),
-       static_cast<IFluidModel &>(target), flags);
+  copy(static_cast<IFluidModel const&>(source), static_cast<IFluidModel&>(target), flags);
   if (detail::hasFlag(flags, detail::kCopyGasTable)) {
-    if (IGasTable const *gas = source.getGasTable()) {
-      IGasTable *into = target.getGasTable();
+    if (IGasTable const* gas = source.getGasTable()) {
+      IGasTable* into = target.getGasTable();
       if (into == nullptr) {
         into = &target.makeGasTable();
       }
@@ -111,16 +104,15 @@ void copy(IBlackOilModel const &source, IBlackOilModel &target, int flags) {
   }
 }
 
-void copy(IOilTable const &source, IOilTable &target, int /*flags*/) {
+void copy(IOilTable const& source, IOilTable& target, int /*flags*/) {
   transferTwoLevel(source, target);
 }
 
-void copy(IGasTable const &source, IGasTable &target, int /*flags*/) {
+void copy(IGasTable const& source, IGasTable& target, int /*flags*/) {
   transferTwoLevel(source, target);
 }
 
-void copy(ICompressibleOilTable const &source, ICompressibleOilTable &target,
-          int /*flags*/) {
+void copy(ICompressibleOilTable const& source, ICompressibleOilTable& target, int /*flags*/) {
   // The per-row pair is sized with the rows, so the rows are sized first; the
   // two-level transfer then sizes them once more to the same count.
   int const numRows = source.getSaturatedSize();
@@ -132,7 +124,7 @@ void copy(ICompressibleOilTable const &source, ICompressibleOilTable &target,
   transferTwoLevel<IOilTable>(source, target);
 }
 
-void copy(ISolventTable const &source, ISolventTable &target, int /*flags*/) {
+void copy(ISolventTable const& source, ISolventTable& target, int /*flags*/) {
   target.setSize(source.getSize());
   for (int i = 0; i < source.getSize(); ++i) {
     target.setPressure(i, source.getPressure(i));
@@ -142,8 +134,7 @@ void copy(ISolventTable const &source, ISolventTable &target, int /*flags*/) {
   target.setSurfaceDensity(source.getSurfaceDensity());
 }
 
-void copy(IMiscibilityTable const &source, IMiscibilityTable &target,
-          int /*flags*/) {
+void copy(IMiscibilityTable const& source, IMiscibilityTable& target, int /*flags*/) {
   target.setSize(source.getSize());
   for (int i = 0; i < source.getSize(); ++i) {
     target.setOilPressure(i, source.getOilPressure(i));
@@ -153,4 +144,4 @@ void copy(IMiscibilityTable const &source, IMiscibilityTable &target,
   target.setDensityMixingParameter(source.getDensityMixingParameter());
 }
 
-} // namespace Orv::Tess::Varnak
+}  // namespace Orv::Tess::Varnak
