@@ -4,6 +4,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -93,7 +94,16 @@ class WaterPropertiesTable : public ::testing::Test {};
 using WaterKinds =
     ::testing::Types<StdSolubilityWaterPropertiesTable, StdTemperatureSolubilityTable,
                      StdSaltSolubilityTable, StdInteractionSolubilityTable>;
-TYPED_TEST_SUITE(WaterPropertiesTable, WaterKinds);
+struct KindName {
+  template <class Table>
+  static std::string GetName(int) {
+    if (std::is_same_v<Table, StdTemperatureSolubilityTable>) return "Temperature";
+    if (std::is_same_v<Table, StdSaltSolubilityTable>) return "Salt";
+    if (std::is_same_v<Table, StdInteractionSolubilityTable>) return "Interaction";
+    return "WaterProperties";
+  }
+};
+TYPED_TEST_SUITE(WaterPropertiesTable, WaterKinds, KindName);
 
 TYPED_TEST(WaterPropertiesTable, EveryColumnReportsABadIndexAsThePlainTableDoes) {
   TypeParam table;

@@ -56,6 +56,7 @@
 
 // Compositional fluid.
 // (compositional)
+#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/IComponent.h"
 #include "Orv/Tess/Varnak/ICompositionKValueTable.h"
@@ -69,6 +70,7 @@
 #include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
 #include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/StdBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/StdComponent.h"
 #include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
