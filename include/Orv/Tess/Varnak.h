@@ -74,6 +74,7 @@
 #include "Orv/Tess/Varnak/StdBinaryInteractionCoefficients.h"
 #include "Orv/Tess/Varnak/StdComponent.h"
 #include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
+#include "Orv/Tess/Varnak/StdCompositionalModel.h"
 #include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
 #include "Orv/Tess/Varnak/StdKValueTable.h"
 #include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
