@@ -64,6 +64,15 @@ TEST(ComponentCopy, CopiesSolubilityTablesOnlyBetweenTwoAqueousSolubleComponents
   copy(plain, static_cast<IAqueousSolubleComponent&>(untouched), 0);
   EXPECT_FALSE(untouched.hasAnySolubilityTables());
 
+  // The target's own word decides: one that says it is not soluble gets no table.
+  struct Undissolved : StdAqueousSolubleComponent {
+    using StdAqueousSolubleComponent::StdAqueousSolubleComponent;
+    bool isSolubleInAqueousPhase() const override { return false; }
+  } undissolved("CO2");
+  copy(sourceView, static_cast<IAqueousSolubleComponent&>(undissolved), 0);
+  EXPECT_EQ(undissolved.getProperty(Property::HenryConstant), 3.4e4);
+  EXPECT_FALSE(undissolved.hasAnySolubilityTables());
+
   // A component that reports itself soluble without being an aqueous-soluble component
   // receives its properties, and no more is attempted.
   StdComponent soluble("H2S", Type::AqueousSoluble);
