@@ -61,8 +61,12 @@ if(NOT count EQUAL demangled_count)
 endif()
 
 # Nothing internal, nothing foreign.
-set(ours "^_Z(T[VISH]|TT|GV|TW|TH)?Z?N[VKRO]*3Orv4Tess6Varnak")
-set(standard "^_Z(T[VISH]|TT|GV|TW|TH)?N?[VKRO]*(St|Sa|Sb|Ss|Si|So|Sd|9__gnu_cxx)")
+# Mangled prefixes: special names (vtable, VTT, typeinfo and its name, construction
+# vtable, guard variable, thread-local wrappers, the thunks of virtual and multiple
+# inheritance), then an optional local-entity mark, then the nested name.
+set(special "(T[VTISCHW]|GV|Th(n?[0-9]+_)|Tv(n?[0-9]+_)(n?[0-9]+_)|Tc([hv](n?[0-9]+_)+)([hv](n?[0-9]+_)+))?Z?")
+set(ours "^_Z${special}N[VKRO]*3Orv4Tess6Varnak")
+set(standard "^_Z${special}N?[VKRO]*(St|Sa|Sb|Ss|Si|So|Sd|9__gnu_cxx)")
 set(faults "")
 math(EXPR last "${count} - 1")
 foreach(i RANGE ${last})
