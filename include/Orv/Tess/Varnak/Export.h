@@ -13,9 +13,12 @@
 //     template class StdBaseTable<IOilTable>;                              // src/*.cpp
 //
 // The source that holds the instantiation definition includes the header, so the
-// declaration's export (or visibility) already applies to every member it instantiates.
-// Repeating the macro on the definition makes GCC, native and MinGW alike, warn "type
-// attributes ignored after type is already defined", which the build treats as an error.
+// declaration's export (or visibility) already applies to every member it instantiates;
+// MinGW exports them all from the DLL that way. On the definition the macro adds nothing:
+// GCC, native and MinGW alike, ignores it there with the warning "type attributes ignored
+// after type is already defined", which the build treats as an error. (Leaving the macro
+// off the declaration instead is no alternative: then GCC ignores it on the definition
+// too, and the instantiation is neither exported nor visible.)
 #ifndef ORV_TESS_VARNAK_EXPORT_H
 #define ORV_TESS_VARNAK_EXPORT_H
 
