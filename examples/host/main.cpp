@@ -6,5 +6,6 @@ int main() {
   showWaterAndInitialConditions();
   showBlackOilTables();
   showCompositionalFluid();
+  showFluidDescription();
   return 0;
 }
