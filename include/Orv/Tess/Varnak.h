@@ -101,6 +101,7 @@
 // The registry: root of a fluid description.
 // (registry)
 #include "Orv/Tess/Varnak/IFluidModels.h"
+#include "Orv/Tess/Varnak/StdFluidModels.h"
 
 // Deep copies.
 // (copy)
