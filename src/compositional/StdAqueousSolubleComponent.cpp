@@ -60,8 +60,14 @@ StdAqueousSolubleComponent::StdAqueousSolubleComponent(std::string const& name)
 StdAqueousSolubleComponent::StdAqueousSolubleComponent(StdAqueousSolubleComponent const& other) =
     default;
 
+// The copy is made first and then moved in (the move throws nothing: it moves the
+// component data and the table handles), so that a failed copy leaves the target as it
+// was.
 StdAqueousSolubleComponent& StdAqueousSolubleComponent::operator=(
-    StdAqueousSolubleComponent const& other) = default;
+    StdAqueousSolubleComponent const& other) {
+  StdAqueousSolubleComponent copy(other);
+  return *this = std::move(copy);
+}
 
 // Moved-from maps are only "valid but unspecified"; they are cleared so that the source is
 // left with no tables, as documented.

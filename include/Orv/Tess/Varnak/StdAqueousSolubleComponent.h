@@ -40,6 +40,7 @@ class ORV_TESS_VARNAK_API StdAqueousSolubleComponent : public IAqueousSolubleCom
   explicit StdAqueousSolubleComponent(std::string const& name);
   // Copies the component data and shares every solubility table with `other`.
   StdAqueousSolubleComponent(StdAqueousSolubleComponent const& other);
+  // Strong guarantee: on failure the target is left as it was.
   StdAqueousSolubleComponent& operator=(StdAqueousSolubleComponent const& other);
   // Takes over the component data and the tables; `other` is left with no tables.
   StdAqueousSolubleComponent(StdAqueousSolubleComponent&& other);
