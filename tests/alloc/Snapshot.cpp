@@ -24,25 +24,25 @@ namespace {
 // Appends labelled values to a snapshot string.
 class Out {
  public:
-  Out& operator()(char const* label, double v) {
+  Out& add(char const* label, double v) {
     std::uint64_t bits = 0;
     std::memcpy(&bits, &v, sizeof bits);
     char buffer[24];
     std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(bits));
     return put(label, buffer);
   }
-  Out& operator()(char const* label, int v) { return put(label, std::to_string(v)); }
-  Out& operator()(char const* label, long long v) { return put(label, std::to_string(v)); }
-  Out& operator()(char const* label, unsigned long long v) { return put(label, std::to_string(v)); }
-  Out& operator()(char const* label, bool v) { return put(label, v ? "true" : "false"); }
-  Out& operator()(char const* label, std::string const& v) {
+  Out& add(char const* label, int v) { return put(label, std::to_string(v)); }
+  Out& add(char const* label, long long v) { return put(label, std::to_string(v)); }
+  Out& add(char const* label, unsigned long long v) { return put(label, std::to_string(v)); }
+  Out& add(char const* label, bool v) { return put(label, v ? "true" : "false"); }
+  Out& add(char const* label, std::string const& v) {
     // Length-prefixed, so that no name can imitate the separators.
     return put(label, std::to_string(v.size()) + ":" + v);
   }
-  Out& operator()(char const* label, char const* v) { return (*this)(label, std::string(v)); }
-  Out& operator()(char const* label, std::set<std::string> const& names) {
-    (*this)(label, static_cast<int>(names.size()));
-    for (auto const& name : names) (*this)("-", name);
+  Out& add(char const* label, char const* v) { return add(label, std::string(v)); }
+  Out& add(char const* label, std::set<std::string> const& names) {
+    add(label, static_cast<int>(names.size()));
+    for (auto const& name : names) add("-", name);
     return *this;
   }
   // A nested snapshot, bracketed.
@@ -97,10 +97,10 @@ std::string of(ITemperatureTable const& table) {
   Out out;
   int const rows = table.getNumTemperatures();
   int const components = table.getNumComponents();
-  out("rows", rows)("components", components);
+  out.add("rows", rows).add("components", components);
   for (int t = 0; t < rows; ++t) {
-    out("T", table.getTemperature(t));
-    for (int c = 0; c < components; ++c) out("v", table.getProperty(t, c));
+    out.add("T", table.getTemperature(t));
+    for (int c = 0; c < components; ++c) out.add("v", table.getProperty(t, c));
   }
   return out.str();
 }
@@ -109,25 +109,27 @@ std::string of(IDepthTable const& table) {
   Out out;
   int const rows = table.getNumDepths();
   int const components = table.getNumComponents();
-  out("rows", rows)("components", components);
+  out.add("rows", rows).add("components", components);
   for (int d = 0; d < rows; ++d) {
-    out("D", table.getDepth(d));
-    for (int c = 0; c < components; ++c) out("v", table.getProperty(d, c));
+    out.add("D", table.getDepth(d));
+    for (int c = 0; c < components; ++c) out.add("v", table.getProperty(d, c));
   }
   return out.str();
 }
 
 std::string of(IInitialCondition const& condition) {
   Out out;
-  out("name", mutableRef(condition).getName())("datumDepth", condition.getDatumDepth())(
-      "datumPressure", condition.getDatumPressure())("gocDepth", condition.getGasOilContactDepth())(
-      "gocPc", condition.getGasOilContactCapillaryPressure())(
-      "wocDepth", condition.getWaterContactDepth())("wocPc",
-                                                    condition.getWaterContactCapillaryPressure());
+  out.add("name", mutableRef(condition).getName())
+      .add("datumDepth", condition.getDatumDepth())
+      .add("datumPressure", condition.getDatumPressure())
+      .add("gocDepth", condition.getGasOilContactDepth())
+      .add("gocPc", condition.getGasOilContactCapillaryPressure())
+      .add("wocDepth", condition.getWaterContactDepth())
+      .add("wocPc", condition.getWaterContactCapillaryPressure());
   for (int key : tableKeys()) {
     auto const property = static_cast<IInitialCondition::Property>(key);
     if (condition.hasDepthTable(property)) {
-      out("depthTable", key).child("", of(condition.getDepthTable(property)));
+      out.add("depthTable", key).child("", of(condition.getDepthTable(property)));
     }
   }
   return out.str();
@@ -136,31 +138,41 @@ std::string of(IInitialCondition const& condition) {
 std::string of(IBrinePropertyTable const& table) {
   Out out;
   int const rows = table.getTableSize();
-  out("rows", rows)("refPressure", table.getReferencePressure())(
-      "refSalt", table.getReferenceSaltConcentration());
+  out.add("rows", rows)
+      .add("refPressure", table.getReferencePressure())
+      .add("refSalt", table.getReferenceSaltConcentration());
   for (int i = 0; i < rows; ++i) {
-    out("salt", table.getSaltConcentration(i))("density", table.getBrineSurfaceDensity(i))(
-        "fvf", table.getFormationVolumeFactor(i))("compressibility", table.getCompressibility(i))(
-        "viscosity", table.getViscosity(i))("viscosibility", table.getViscosibility(i));
+    out.add("salt", table.getSaltConcentration(i))
+        .add("density", table.getBrineSurfaceDensity(i))
+        .add("fvf", table.getFormationVolumeFactor(i))
+        .add("compressibility", table.getCompressibility(i))
+        .add("viscosity", table.getViscosity(i))
+        .add("viscosibility", table.getViscosibility(i));
   }
   return out.str();
 }
 
 std::string of(IWaterProperties const& water) {
   Out out;
-  out("density", water.getSurfaceDensity())("pressure", water.getPressure())(
-      "fvf", water.getFormationVolumeFactor())("compressibility", water.getCompressibility())(
-      "viscosity", water.getViscosity())("viscosibility", water.getViscosibility())(
-      "kA", water.getKValueCoefficientA())("kB", water.getKValueCoefficientB())(
-      "kC", water.getKValueCoefficientC())("kD", water.getKValueCoefficientD())(
-      "kE", water.getKValueCoefficientE())("refT", water.getReferenceTemperature())(
-      "expansion1", water.getThermalExpansionCoefficient1())(
-      "expansion2", water.getThermalExpansionCoefficient2());
+  out.add("density", water.getSurfaceDensity())
+      .add("pressure", water.getPressure())
+      .add("fvf", water.getFormationVolumeFactor())
+      .add("compressibility", water.getCompressibility())
+      .add("viscosity", water.getViscosity())
+      .add("viscosibility", water.getViscosibility())
+      .add("kA", water.getKValueCoefficientA())
+      .add("kB", water.getKValueCoefficientB())
+      .add("kC", water.getKValueCoefficientC())
+      .add("kD", water.getKValueCoefficientD())
+      .add("kE", water.getKValueCoefficientE())
+      .add("refT", water.getReferenceTemperature())
+      .add("expansion1", water.getThermalExpansionCoefficient1())
+      .add("expansion2", water.getThermalExpansionCoefficient2());
   int const salts = water.getNumBrineComponents();
-  out("salts", salts);
+  out.add("salts", salts);
   for (int i = 0; i < salts; ++i) {
     IBrineComponent const& salt = water.getBrineComponent(i);
-    out("salt", static_cast<int>(salt.getSaltMoleculeType()))("saltName", salt.getName());
+    out.add("salt", static_cast<int>(salt.getSaltMoleculeType())).add("saltName", salt.getName());
   }
   if (IBrinePropertyTable const* table = water.getBrinePropertyTable()) {
     out.child("brineTable", of(*table));
@@ -168,109 +180,242 @@ std::string of(IWaterProperties const& water) {
   return out.str();
 }
 
+namespace {
+
+// Oil tables are keyed by any int region; the probe keys and the count cover them.
+std::string blackOilPart(IBlackOilModel const& model) {
+  Out out;
+  out.add("gasDensity", model.gasDensity())
+      .add("oilDensity", model.oilDensity())
+      .add("oilTables", model.getNumOfOilTables());
+  if (IGasTable const* gas = model.getGasTable()) out.child("gas", of(*gas));
+  for (int region : tableKeys()) {
+    if (IOilTable const* oil = model.getOilTable(region)) {
+      out.add("region", region).child("", of(*oil));
+    }
+  }
+  if (ISolventTable const* solvent = model.getSolventTable()) out.child("solvent", of(*solvent));
+  if (IMiscibilityTable const* miscibility = model.getMiscibilityTable()) {
+    out.child("miscibility", of(*miscibility));
+  }
+  return out.str();
+}
+
+std::string compositionalPart(ICompositionalModel const& model) {
+  Out out;
+  int const components = model.getNumComponents();
+  out.add("eos", static_cast<int>(model.getEquationOfState()))
+      .add("viscosityModel", static_cast<int>(model.getViscosityModel()))
+      .add("components", components)
+      .add("aqueous", model.getNumAqueousSolubleComponents());
+  for (int i = 0; i < components; ++i) {
+    IComponent const& component = model.getComponent(i);
+    out.add("index", model.getComponentIndex(component.getName())).child("", of(component));
+  }
+  out.child("bics", of(model.getBICs()));
+  for (int n = 1; n <= 3; ++n) out.child("aqueousBics", of(model.getAqueousBICs(n)));
+  out.add("anyKValues", model.hasAnyKValueTables());
+  if (model.hasSimpleKValueTable()) out.child("simpleK", of(model.getSimpleKValueTable()));
+  std::set<std::string> const temperatureNames = model.getTemperatureKValueTableNames();
+  out.add("temperatureK", temperatureNames);
+  for (auto const& name : temperatureNames) {
+    out.child("", of(model.getTemperatureKValueTable(name)));
+  }
+  std::set<std::string> const compositionNames = model.getCompositionKValueTableNames();
+  out.add("compositionK", compositionNames);
+  for (auto const& name : compositionNames) {
+    out.child("", of(model.getCompositionKValueTable(name)));
+  }
+  if (IOilViscosityIndexTable const* index = model.getOilViscosityIndexTable()) {
+    out.child("viscosityIndex", of(*index));
+  }
+  out.add("t1", model.getOilViscosityCorrelationT1())
+      .add("t2", model.getOilViscosityCorrelationT2())
+      .add("salinity", model.getSalinity())
+      .add("pedersen1", model.getPedersenViscosityTuningParameter1())
+      .add("pedersen2", model.getPedersenViscosityTuningParameter2())
+      .add("pedersen3", model.getPedersenViscosityTuningParameter3())
+      .add("pedersen4", model.getPedersenViscosityTuningParameter4())
+      .add("pedersen5", model.getPedersenViscosityTuningParameter5())
+      .add("pedersen6", model.getPedersenViscosityTuningParameter6())
+      .add("li", model.getUsesLiCorrelationLimits())
+      .add("liUpper", model.getLiCorrelationUpperLimit())
+      .add("liLower", model.getLiCorrelationLowerLimit());
+  unsigned long long const reactions = model.getNumReactions();
+  out.add("reactions", reactions);
+  for (unsigned long long i = 0; i < reactions; ++i) out.child("", of(model.getReaction(i)));
+  return out.str();
+}
+
+}  // namespace
+
 std::string of(IFluidModel const& model) {
   IFluidModel& m = mutableRef(model);
   Out out;
-  out("name", m.getName());
+  out.add("name", m.getName());
   if (IWaterProperties const* water = model.getWaterProperties()) out.child("water", of(*water));
   std::set<std::string> const names = m.getInitialConditionNames();
-  out("initialConditions", names);
+  out.add("initialConditions", names);
   for (auto const& name : names) out.child("ic", of(model.getInitialCondition(name)));
   for (int key : tableKeys()) {
     auto const property = static_cast<IFluidModel::TemperatureTableProperty>(key);
     if (model.hasTemperatureTable(property)) {
-      out("temperatureTable", key).child("", of(model.getTemperatureTable(property)));
+      out.add("temperatureTable", key).child("", of(model.getTemperatureTable(property)));
     }
+  }
+  if (auto const* blackOil = dynamic_cast<IBlackOilModel const*>(&model)) {
+    out.child("blackOil", blackOilPart(*blackOil));
+  }
+  if (auto const* compositional = dynamic_cast<ICompositionalModel const*>(&model)) {
+    out.child("compositional", compositionalPart(*compositional));
+  }
+  return out.str();
+}
+
+std::string of(ISolventTable const& table) {
+  Out out;
+  int const rows = table.getSize();
+  out.add("density", table.getSurfaceDensity()).add("rows", rows);
+  for (int i = 0; i < rows; ++i) {
+    out.add("p", table.getPressure(i))
+        .add("b", table.getFormationVolumeFactor(i))
+        .add("mu", table.getViscosity(i));
+  }
+  return out.str();
+}
+
+std::string of(IMiscibilityTable const& table) {
+  Out out;
+  int const rows = table.getSize();
+  out.add("viscosityMixing", table.getViscosityMixingParameter())
+      .add("densityMixing", table.getDensityMixingParameter())
+      .add("rows", rows);
+  for (int i = 0; i < rows; ++i) {
+    out.add("p", table.getOilPressure(i)).add("m", table.getMiscibility(i));
   }
   return out.str();
 }
 
 std::string of(IOilTable const& table) {
   Out out;
-  out("density", table.getSurfaceDensity());
+  out.add("density", table.getSurfaceDensity());
   int const rows = table.getSaturatedSize();
-  out("rows", rows);
+  out.add("rows", rows);
   for (int s = 0; s < rows; ++s) {
     int const entries = table.getUndersaturatedSize(s);
-    out("rs", table.getGasOilRatio(s))("entries", entries);
+    out.add("rs", table.getGasOilRatio(s)).add("entries", entries);
     for (int u = 0; u < entries; ++u) {
-      out("p", table.getPressure(s, u))("b", table.getFormationVolumeFactor(s, u))(
-          "mu", table.getViscosity(s, u));
+      out.add("p", table.getPressure(s, u))
+          .add("b", table.getFormationVolumeFactor(s, u))
+          .add("mu", table.getViscosity(s, u));
     }
   }
   if (auto const* dead = dynamic_cast<IDeadOilTable const*>(&table)) {
-    out("kind", "dead")("pb", dead->getBubblePointPressure())("rs", dead->getDissolvedGas());
+    out.add("kind", "dead")
+        .add("pb", dead->getBubblePointPressure())
+        .add("rs", dead->getDissolvedGas());
   }
   if (auto const* constant = dynamic_cast<IDeadOilConstantCompressTable const*>(&table)) {
-    out("kind", "constant")("c", constant->getOilCompressibility())(
-        "cmu", constant->getOilViscosibility());
+    out.add("kind", "constant")
+        .add("c", constant->getOilCompressibility())
+        .add("cmu", constant->getOilViscosibility());
   }
   if (auto const* compressible = dynamic_cast<ICompressibleOilTable const*>(&table)) {
-    out("kind", "compressible");
+    out.add("kind", "compressible");
     for (int s = 0; s < rows; ++s) {
-      out("c", compressible->getCompressibility(s))("cmu", compressible->getViscosibility(s));
+      out.add("c", compressible->getCompressibility(s))
+          .add("cmu", compressible->getViscosibility(s));
     }
-    out("mw", compressible->getMolecularWeight())("cp", compressible->getSpecificHeat())(
-        "ct1", compressible->getTemperatureExpansionCoefficient())(
-        "ct2", compressible->getTemperatureSquaredExpansionCoefficient());
+    out.add("mw", compressible->getMolecularWeight())
+        .add("cp", compressible->getSpecificHeat())
+        .add("ct1", compressible->getTemperatureExpansionCoefficient())
+        .add("ct2", compressible->getTemperatureSquaredExpansionCoefficient());
   }
   return out.str();
 }
 
 std::string of(IGasTable const& table) {
   Out out;
-  out("density", table.getSurfaceDensity());
+  out.add("density", table.getSurfaceDensity());
   int const rows = table.getSaturatedSize();
-  out("rows", rows);
+  out.add("rows", rows);
   for (int s = 0; s < rows; ++s) {
     int const entries = table.getUndersaturatedSize(s);
-    out("p", table.getPressure(s))("entries", entries);
+    out.add("p", table.getPressure(s)).add("entries", entries);
     for (int u = 0; u < entries; ++u) {
-      out("rv", table.getOilGasRatio(s, u))("b", table.getFormationVolumeFactor(s, u))(
-          "mu", table.getViscosity(s, u));
+      out.add("rv", table.getOilGasRatio(s, u))
+          .add("b", table.getFormationVolumeFactor(s, u))
+          .add("mu", table.getViscosity(s, u));
     }
   }
   if (auto const* dry = dynamic_cast<IDryGasTable const*>(&table)) {
-    out("kind", "dry")("pd", dry->getDewPointPressure())("rv", dry->getVaporizedOil());
+    out.add("kind", "dry").add("pd", dry->getDewPointPressure()).add("rv", dry->getVaporizedOil());
   }
   return out.str();
 }
 
 std::string of(IComponent const& component) {
   Out out;
-  out("name", component.getName())("type", static_cast<int>(component.getType()))(
-      "soluble", component.isSolubleInAqueousPhase());
+  out.add("name", component.getName())
+      .add("type", static_cast<int>(component.getType()))
+      .add("soluble", component.isSolubleInAqueousPhase());
   for (int key : propertyKeys()) {
     auto const property = static_cast<IComponent::Property>(key);
     if (component.hasProperty(property))
-      out("property", key)("value", component.getProperty(property));
+      out.add("property", key).add("value", component.getProperty(property));
   }
-  out("volatility", static_cast<int>(component.getVolatilityType()))(
-      "compressibility", static_cast<int>(component.getCompressibilityType()))(
-      "correlation", static_cast<int>(component.getOilViscosityCorrelation()))(
-      "usage", static_cast<int>(component.getOilViscosityCorrelationUsage()));
+  out.add("volatility", static_cast<int>(component.getVolatilityType()))
+      .add("compressibility", static_cast<int>(component.getCompressibilityType()))
+      .add("correlation", static_cast<int>(component.getOilViscosityCorrelation()))
+      .add("usage", static_cast<int>(component.getOilViscosityCorrelationUsage()));
   for (int phase = -1; phase <= 3; ++phase) {
     auto const p = static_cast<IComponent::PhaseType>(phase);
-    out("density", static_cast<int>(component.getDensityType(p)))(
-        "viscosity", static_cast<int>(component.getViscosityType(p)));
+    out.add("density", static_cast<int>(component.getDensityType(p)))
+        .add("viscosity", static_cast<int>(component.getViscosityType(p)));
+  }
+  if (auto const* aqueous = dynamic_cast<IAqueousSolubleComponent const*>(&component)) {
+    out.add("anyTables", aqueous->hasAnySolubilityTables());
+    if (aqueous->hasSolubilityTable()) out.child("plain", of(aqueous->getSolubilityTable()));
+    if (aqueous->hasSolubilityWaterPropertiesTable()) {
+      out.child("water", of(aqueous->getSolubilityWaterPropertiesTable()));
+    }
+    std::set<std::string> const temperature = aqueous->getTemperatureSolubilityTableNames();
+    out.add("temperature", temperature);
+    for (auto const& name : temperature) {
+      out.child("", of(aqueous->getTemperatureSolubilityTable(name)));
+    }
+    std::set<std::string> const interaction = aqueous->getInteractionSolubilityTableNames();
+    out.add("interaction", interaction);
+    for (auto const& name : interaction) {
+      out.child("", of(aqueous->getInteractionSolubilityTable(name)));
+    }
+    std::set<std::string> const salt = aqueous->getSaltSolubilityTableNames();
+    out.add("salt", salt);
+    for (auto const& name : salt) out.child("", of(aqueous->getSaltSolubilityTable(name)));
   }
   return out.str();
+}
+
+std::string of(IAqueousSolubleComponent const& component) {
+  return of(static_cast<IComponent const&>(component));
 }
 
 std::string of(IKValueTable const& table) {
   Out out;
   int const rows = table.getNumPressures();
   int const components = table.getNumComponents();
-  out("rows", rows)("components", components);
+  out.add("rows", rows).add("components", components);
   for (int p = 0; p < rows; ++p) {
-    out("p", table.getPressure(p));
-    for (int c = 0; c < components; ++c) out("k", table.getKValue(p, c));
+    out.add("p", table.getPressure(p));
+    for (int c = 0; c < components; ++c) out.add("k", table.getKValue(p, c));
   }
   if (auto const* t = dynamic_cast<ITemperatureKValueTable const*>(&table)) {
-    out("kind", "temperature")("T", t->getTemperature());
+    out.add("kind", "temperature").add("T", t->getTemperature());
   }
   if (auto const* z = dynamic_cast<ICompositionKValueTable const*>(&table)) {
-    out("kind", "composition")("z", z->getComposition())("of", z->getNominatedComponent());
+    out.add("kind", "composition")
+        .add("z", z->getComposition())
+        .add("of", z->getNominatedComponent());
   }
   return out.str();
 }
@@ -278,7 +423,7 @@ std::string of(IKValueTable const& table) {
 std::string of(IBinaryInteractionCoefficients const& coefficients) {
   Out out;
   for (int i = kFirstPairIndex; i <= kLastPairIndex; ++i) {
-    for (int j = kFirstPairIndex; j <= kLastPairIndex; ++j) out("k", coefficients.getBIC(i, j));
+    for (int j = kFirstPairIndex; j <= kLastPairIndex; ++j) out.add("k", coefficients.getBIC(i, j));
   }
   return out.str();
 }
@@ -286,27 +431,33 @@ std::string of(IBinaryInteractionCoefficients const& coefficients) {
 std::string of(IReaction const& reaction) {
   Out out;
   int const components = reaction.getNumComponents();
-  out("name", reaction.getName())("components", components)("rate", reaction.getRateConstant())(
-      "enthalpy", reaction.getMolarEnthalpy())("activation", reaction.getActivationMolarEnergy())(
-      "porosityOrder", reaction.getRatePorosityOrder())("porosityOrderSet",
-                                                        reaction.getRatePorosityOrderIsSet());
+  out.add("name", reaction.getName())
+      .add("components", components)
+      .add("rate", reaction.getRateConstant())
+      .add("enthalpy", reaction.getMolarEnthalpy())
+      .add("activation", reaction.getActivationMolarEnergy())
+      .add("porosityOrder", reaction.getRatePorosityOrder())
+      .add("porosityOrderSet", reaction.getRatePorosityOrderIsSet());
   for (int c = 0; c < components; ++c) {
-    out("order", reaction.getRateComponentOrder(c))(
-        "phase", static_cast<int>(reaction.getReactingComponentPhase(c)))(
-        "phaseName", reaction.getReactingComponentPhaseAsString(c))(
-        "reactant", reaction.getReactantStoichiometricCoefficient(c))(
-        "product", reaction.getProductStoichiometricCoefficient(c));
+    out.add("order", reaction.getRateComponentOrder(c))
+        .add("phase", static_cast<int>(reaction.getReactingComponentPhase(c)))
+        .add("phaseName", reaction.getReactingComponentPhaseAsString(c))
+        .add("reactant", reaction.getReactantStoichiometricCoefficient(c))
+        .add("product", reaction.getProductStoichiometricCoefficient(c));
   }
-  out("deviation", reaction.getHasEquilibriumDeviationTerms())(
-      "model", reaction.getEquilibriumModelType())("liquid",
-                                                   reaction.getEquilibriumLiquidComponentIndex())(
-      "vapour", reaction.getEquilibriumVapourComponentIndex())("eqOrder",
-                                                               reaction.getEquilibriumOrder())(
-      "direction", static_cast<int>(reaction.getEquilibriumReactionDirection()))(
-      "directionName", reaction.getEquilibriumReactionDirectionAsString())(
-      "kIndex", reaction.getEquilibriumKValueIndex())("kA", reaction.getEquilibriumKValueCR_A())(
-      "kB", reaction.getEquilibriumKValueCR_B())("kC", reaction.getEquilibriumKValueCR_C())(
-      "kD", reaction.getEquilibriumKValueCR_D())("kE", reaction.getEquilibriumKValueCR_E());
+  out.add("deviation", reaction.getHasEquilibriumDeviationTerms())
+      .add("model", reaction.getEquilibriumModelType())
+      .add("liquid", reaction.getEquilibriumLiquidComponentIndex())
+      .add("vapour", reaction.getEquilibriumVapourComponentIndex())
+      .add("eqOrder", reaction.getEquilibriumOrder())
+      .add("direction", static_cast<int>(reaction.getEquilibriumReactionDirection()))
+      .add("directionName", reaction.getEquilibriumReactionDirectionAsString())
+      .add("kIndex", reaction.getEquilibriumKValueIndex())
+      .add("kA", reaction.getEquilibriumKValueCR_A())
+      .add("kB", reaction.getEquilibriumKValueCR_B())
+      .add("kC", reaction.getEquilibriumKValueCR_C())
+      .add("kD", reaction.getEquilibriumKValueCR_D())
+      .add("kE", reaction.getEquilibriumKValueCR_E());
   return out.str();
 }
 
@@ -314,10 +465,10 @@ std::string of(IOilViscosityIndexTable const& table) {
   Out out;
   int const rows = table.getNumMolefractions();
   int const components = table.getNumComponents();
-  out("rows", rows)("components", components);
+  out.add("rows", rows).add("components", components);
   for (int f = 0; f < rows; ++f) {
-    out("x", table.getMoleFraction(f));
-    for (int c = 0; c < components; ++c) out("i", table.getOilViscosityIndex(f, c));
+    out.add("x", table.getMoleFraction(f));
+    for (int c = 0; c < components; ++c) out.add("i", table.getOilViscosityIndex(f, c));
   }
   return out.str();
 }
@@ -325,36 +476,45 @@ std::string of(IOilViscosityIndexTable const& table) {
 std::string of(ISolubilityTable const& table) {
   Out out;
   int const rows = table.getNumPressures();
-  out("rows", rows);
+  out.add("rows", rows);
   auto const* water = dynamic_cast<ISolubilityWaterPropertiesTable const*>(&table);
   for (int i = 0; i < rows; ++i) {
-    out("p", table.getPressure(i))("r", table.getSolutionRatio(i));
+    out.add("p", table.getPressure(i)).add("r", table.getSolutionRatio(i));
     if (water != nullptr) {
-      out("b", water->getFormationVolume(i))("mu", water->getViscosity(i))(
-          "c", water->getCompressibility(i));
+      out.add("b", water->getFormationVolume(i))
+          .add("mu", water->getViscosity(i))
+          .add("c", water->getCompressibility(i));
     }
   }
   if (auto const* t = dynamic_cast<ITemperatureSolubilityTable const*>(&table)) {
-    out("kind", "temperature")("T", t->getTemperature());
+    out.add("kind", "temperature").add("T", t->getTemperature());
   }
   if (auto const* s = dynamic_cast<ISaltSolubilityTable const*>(&table)) {
-    out("kind", "salt")("salt", s->getSaltConcentration())("density", s->getBrineSurfaceDensity())(
-        "refSalt", s->getRefSaltConcentration());
+    out.add("kind", "salt")
+        .add("salt", s->getSaltConcentration())
+        .add("density", s->getBrineSurfaceDensity())
+        .add("refSalt", s->getRefSaltConcentration());
   }
   if (auto const* i = dynamic_cast<IInteractionSolubilityTable const*>(&table)) {
-    out("kind", "interaction")("with", i->getInteractionComponentName())(
-        "x", i->getInteractionComponentMoleFraction());
+    out.add("kind", "interaction")
+        .add("with", i->getInteractionComponentName())
+        .add("x", i->getInteractionComponentMoleFraction());
   }
   return out.str();
 }
 
 std::string of(ISeparatorStage const& stage) {
   Out out;
-  out("index", stage.getStageIndex())("T", stage.getTemperature())("p", stage.getPressure())(
-      "liquidTo", stage.getLiquidDestinationStageIndex())(
-      "vapourTo", stage.getVapourDestinationStageIndex())("kTable", stage.getKvalueTableNumber())(
-      "plant", stage.getGasPlantTableNumber())("eos", stage.getSurfaceEOSNumber())(
-      "nglT", stage.getTemperatureForNGLdensity())("nglP", stage.getPressureForNGLdensity());
+  out.add("index", stage.getStageIndex())
+      .add("T", stage.getTemperature())
+      .add("p", stage.getPressure())
+      .add("liquidTo", stage.getLiquidDestinationStageIndex())
+      .add("vapourTo", stage.getVapourDestinationStageIndex())
+      .add("kTable", stage.getKvalueTableNumber())
+      .add("plant", stage.getGasPlantTableNumber())
+      .add("eos", stage.getSurfaceEOSNumber())
+      .add("nglT", stage.getTemperatureForNGLdensity())
+      .add("nglP", stage.getPressureForNGLdensity());
   return out.str();
 }
 
@@ -362,7 +522,7 @@ std::string of(ISeparatorModel const& model) {
   ISeparatorModel& m = mutableRef(model);
   Out out;
   int const stages = model.getNumStages();
-  out("name", m.getName())("group", m.getGroupName())("stages", stages);
+  out.add("name", m.getName()).add("group", m.getGroupName()).add("stages", stages);
   for (int k = 1; k <= stages; ++k) out.child("stage", of(model.getStage(k)));
   return out.str();
 }
@@ -370,20 +530,23 @@ std::string of(ISeparatorModel const& model) {
 std::string of(ITracerDepthTable const& table) {
   Out out;
   int const rows = table.getNumDepths();
-  out("rows", rows);
-  for (int i = 0; i < rows; ++i) out("D", table.getDepth(i))("c", table.getConcentration(i));
+  out.add("rows", rows);
+  for (int i = 0; i < rows; ++i)
+    out.add("D", table.getDepth(i)).add("c", table.getConcentration(i));
   return out.str();
 }
 
 std::string of(ITracerModel const& model) {
   ITracerModel& m = mutableRef(model);
   Out out;
-  out("name", m.getName())("component", m.getComponentName())("tables",
-                                                              model.getNumOfDepthTables());
+  out.add("name", m.getName())
+      .add("component", m.getComponentName())
+      .add("tables", model.getNumOfDepthTables());
   for (int key : tableKeys()) {
     auto const type = static_cast<ITracerModel::DepthTableType>(key);
-    out("type", key)("count", model.getNumOfDepthTablesOfType(type))(
-        "has", model.hasDepthTablesOfType(type));
+    out.add("type", key)
+        .add("count", model.getNumOfDepthTablesOfType(type))
+        .add("has", model.hasDepthTablesOfType(type));
     // Regions of one type form an unbroken run from 0.
     for (int region = 0;; ++region) {
       ITracerDepthTable const* table = model.getDepthTable(type, region);
@@ -396,10 +559,37 @@ std::string of(ITracerModel const& model) {
 
 std::string of(ITrackingModel const& model) {
   Out out;
-  out("goc", model.getHasGOCTracking())("depth", model.getHasDEPTHTracking())(
-      "region", model.getHasREGIONTracking())("at", model.getTrackingDepth())(
-      "normalize", model.getNormalizeOutput())("all", model.getTrackAllComponents())(
-      "names", mutableRef(model).getTrackedComponentNames());
+  out.add("goc", model.getHasGOCTracking())
+      .add("depth", model.getHasDEPTHTracking())
+      .add("region", model.getHasREGIONTracking())
+      .add("at", model.getTrackingDepth())
+      .add("normalize", model.getNormalizeOutput())
+      .add("all", model.getTrackAllComponents())
+      .add("names", mutableRef(model).getTrackedComponentNames());
+  return out.str();
+}
+
+std::string of(IFluidModels const& registry) {
+  IFluidModels& r = mutableRef(registry);
+  Out out;
+  std::set<std::string> const fluids = r.getFluidModelNames();
+  out.add("fluids", fluids);
+  for (auto const& name : fluids) out.child("", of(registry.getFluidModel(name)));
+  std::set<std::string> const separators = r.getSeparatorModelNames();
+  out.add("separators", separators);
+  for (auto const& name : separators) {
+    out.add("versions",
+            static_cast<unsigned long long>(registry.getNumSeparatorModelVersions(name)));
+    for (std::size_t version = 0; registry.hasSeparatorModel(name, version); ++version) {
+      out.child("", of(registry.getSeparatorModel(name, version)));
+    }
+  }
+  std::set<std::string> const tracers = r.getTracerModelNames();
+  out.add("tracers", tracers);
+  for (auto const& name : tracers) out.child("", of(registry.getTracerModel(name)));
+  if (ITrackingModel const* tracking = registry.getTrackingModel()) {
+    out.child("tracking", of(*tracking));
+  }
   return out.str();
 }
 

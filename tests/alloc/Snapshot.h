@@ -14,20 +14,26 @@
 #include <vector>
 
 namespace Orv::Tess::Varnak {
+class IAqueousSolubleComponent;
 class IBinaryInteractionCoefficients;
+class IBlackOilModel;
 class IBrinePropertyTable;
 class IComponent;
+class ICompositionalModel;
 class IDepthTable;
 class IFluidModel;
+class IFluidModels;
 class IGasTable;
 class IInitialCondition;
 class IKValueTable;
+class IMiscibilityTable;
 class IOilTable;
 class IOilViscosityIndexTable;
 class IReaction;
 class ISeparatorModel;
 class ISeparatorStage;
 class ISolubilityTable;
+class ISolventTable;
 class ITemperatureTable;
 class ITracerDepthTable;
 class ITracerModel;
@@ -52,10 +58,15 @@ std::string of(Orv::Tess::Varnak::IDepthTable const& table);
 std::string of(Orv::Tess::Varnak::IInitialCondition const& condition);
 std::string of(Orv::Tess::Varnak::IBrinePropertyTable const& table);
 std::string of(Orv::Tess::Varnak::IWaterProperties const& water);
+// Also the black-oil or compositional part, whichever kind the model is.
 std::string of(Orv::Tess::Varnak::IFluidModel const& model);
+std::string of(Orv::Tess::Varnak::ISolventTable const& table);
+std::string of(Orv::Tess::Varnak::IMiscibilityTable const& table);
 std::string of(Orv::Tess::Varnak::IOilTable const& table);
 std::string of(Orv::Tess::Varnak::IGasTable const& table);
+// Also the solubility tables of an aqueous-soluble component.
 std::string of(Orv::Tess::Varnak::IComponent const& component);
+std::string of(Orv::Tess::Varnak::IAqueousSolubleComponent const& component);
 std::string of(Orv::Tess::Varnak::IKValueTable const& table);
 std::string of(Orv::Tess::Varnak::IBinaryInteractionCoefficients const& coefficients);
 std::string of(Orv::Tess::Varnak::IReaction const& reaction);
@@ -66,6 +77,8 @@ std::string of(Orv::Tess::Varnak::ISeparatorModel const& model);
 std::string of(Orv::Tess::Varnak::ITracerDepthTable const& table);
 std::string of(Orv::Tess::Varnak::ITracerModel const& model);
 std::string of(Orv::Tess::Varnak::ITrackingModel const& model);
+// The whole description held by a registry.
+std::string of(Orv::Tess::Varnak::IFluidModels const& registry);
 
 }  // namespace snapshot
 
