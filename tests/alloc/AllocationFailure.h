@@ -38,16 +38,19 @@ enum class OnFailure {
   Unchanged,      // the object reads exactly as before the call
   BeforeOrAfter,  // the call documents a partial effect before its own error: the object
                   // reads as before the call or as the call without a failure leaves it
-  Readable,       // the operation documents partial effects: the object only has to stay
-                  // readable (its snapshot is taken), consistent and leak-free
+  Readable,       // the operation documents that it keeps what it did: the object only
+                  // has to stay readable (its snapshot is taken), consistent and leak-free,
+                  // while the part given by `observeKept` must read as before
 };
 
 // Runs `operation(object)` on objects from `build()` with each allocation failing in
-// turn; `observe(object)` gives the snapshot compared. `name` labels failures.
-// Returns the number of failure points (allocations of the operation).
-template <class Build, class Operation, class Observe>
-long long everyAllocationFails(std::string const& name, Build build, Operation operation,
-                               Observe observe, OnFailure onFailure = OnFailure::Unchanged) {
+// turn; `observe(object)` gives the snapshot compared, `observeKept(object)` the part
+// that must not change even where the operation keeps partial effects. `name` labels
+// failures.
+template <class Build, class Operation, class Observe, class ObserveKept>
+void everyAllocationFails(std::string const& name, Build build, Operation operation,
+                          Observe observe, OnFailure onFailure, ObserveKept observeKept) {
+  if (!kSeesLibraryAllocations) GTEST_SKIP() << "the library's allocations cannot be failed here";
   // The reference: the state a run without any failure leaves.
   std::string expected;
   {
@@ -63,6 +66,7 @@ long long everyAllocationFails(std::string const& name, Build build, Operation o
     {
       auto object = build();
       std::string const before = observe(object);
+      std::string const keptBefore = observeKept(object);
       try {
         Armed armed(n);
         operation(object);
@@ -87,6 +91,7 @@ long long everyAllocationFails(std::string const& name, Build build, Operation o
             << name << ", allocation " << n << " failing: " << after;
       } else {
         observe(object);  // must stay readable
+        EXPECT_EQ(observeKept(object), keptBefore) << name << ", allocation " << n << " failing";
       }
     }
     // A recorded failure keeps its message alive, so blocks are counted only while the
@@ -99,7 +104,6 @@ long long everyAllocationFails(std::string const& name, Build build, Operation o
   tally().operations += 1;
   tally().failurePoints += n - 1;
   std::printf("[ alloc    ] %-60s %4lld failure points\n", name.c_str(), n - 1);
-  return n - 1;
 }
 
 // The subject of most checks: an object, and a second one for the operations that
@@ -115,12 +119,15 @@ std::string observePair(Pair<T, Other> const& pair) {
   return snapshot::of(*pair.object) + " | " + (pair.other ? snapshot::of(*pair.other) : "none");
 }
 
-// everyAllocationFails on a Pair built by `build`, compared by both snapshots.
+// everyAllocationFails on a Pair built by `build`, compared by both snapshots. Where the
+// operation keeps partial effects (OnFailure::Readable), the second object is the one
+// that must not change: the source of a copy.
 template <class Build, class Operation>
 void check(std::string const& name, Build build, Operation operation,
            OnFailure onFailure = OnFailure::Unchanged) {
   everyAllocationFails(
-      name, build, operation, [](auto const& pair) { return observePair(pair); }, onFailure);
+      name, build, operation, [](auto const& pair) { return observePair(pair); }, onFailure,
+      [](auto const& pair) { return pair.other ? snapshot::of(*pair.other) : "none"; });
 }
 
 // Copy and move construction and assignment of a value class T. `build` gives a Pair

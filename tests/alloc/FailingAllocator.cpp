@@ -15,6 +15,31 @@ long long sinceArmed = 0;  // allocations asked for since arming
 bool hasFailed = false;
 long long live = 0;
 
+}  // namespace
+
+namespace alloc {
+
+void failAt(long long n) {
+  armedAt = n;
+  sinceArmed = 0;
+  hasFailed = false;
+}
+
+void disarm() { armedAt = 0; }
+
+long long allocationsSinceArmed() { return sinceArmed; }
+
+bool failed() { return hasFailed; }
+
+long long liveBlocks() { return live; }
+
+}  // namespace alloc
+
+// Windows: see kSeesLibraryAllocations; the counters are kept, nothing is replaced.
+#ifndef _WIN32
+
+namespace {
+
 // Returns true when this allocation is the one to fail.
 bool mustFail() {
   ++sinceArmed;
@@ -54,24 +79,6 @@ void* orThrow(void* p) {
 
 }  // namespace
 
-namespace alloc {
-
-void failAt(long long n) {
-  armedAt = n;
-  sinceArmed = 0;
-  hasFailed = false;
-}
-
-void disarm() { armedAt = 0; }
-
-long long allocationsSinceArmed() { return sinceArmed; }
-
-bool failed() { return hasFailed; }
-
-long long liveBlocks() { return live; }
-
-}  // namespace alloc
-
 void* operator new(std::size_t size) { return orThrow(allocate(size)); }
 void* operator new[](std::size_t size) { return orThrow(allocate(size)); }
 void* operator new(std::size_t size, std::nothrow_t const&) noexcept { return allocate(size); }
@@ -101,3 +108,5 @@ void operator delete(void* p, std::size_t, std::align_val_t) noexcept { release(
 void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { release(p); }
 void operator delete(void* p, std::align_val_t, std::nothrow_t const&) noexcept { release(p); }
 void operator delete[](void* p, std::align_val_t, std::nothrow_t const&) noexcept { release(p); }
+
+#endif  // _WIN32

@@ -11,6 +11,14 @@
 
 namespace alloc {
 
+// On Windows a DLL resolves operator new within itself, so a replacement in the test
+// executable never sees the library's allocations; the tests are skipped there.
+#ifdef _WIN32
+inline constexpr bool kSeesLibraryAllocations = false;
+#else
+inline constexpr bool kSeesLibraryAllocations = true;
+#endif
+
 // Makes the n-th allocation from now (n >= 1) throw std::bad_alloc; the allocations
 // before it succeed and so do all after it. Clears failed().
 void failAt(long long n);
