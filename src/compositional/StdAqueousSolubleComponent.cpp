@@ -70,10 +70,11 @@ StdAqueousSolubleComponent& StdAqueousSolubleComponent::operator=(
 }
 
 // Moved-from maps are only "valid but unspecified"; they are cleared so that the source is
-// left with no tables, as documented.
+// left with no tables, as documented. Only the StdComponent part of `other` is moved by
+// the base's move (hence the cast); its tables are taken one by one after it.
 StdAqueousSolubleComponent::StdAqueousSolubleComponent(StdAqueousSolubleComponent&& other)
     : IAqueousSolubleComponent(other),
-      StdComponent(std::move(other)),
+      StdComponent(static_cast<StdComponent&&>(other)),
       solubilityTable_(std::move(other.solubilityTable_)),
       solubilityWaterPropertiesTable_(std::move(other.solubilityWaterPropertiesTable_)),
       temperatureTables_(std::move(other.temperatureTables_)),
@@ -87,7 +88,7 @@ StdAqueousSolubleComponent::StdAqueousSolubleComponent(StdAqueousSolubleComponen
 StdAqueousSolubleComponent& StdAqueousSolubleComponent::operator=(
     StdAqueousSolubleComponent&& other) {
   if (this == &other) return *this;
-  StdComponent::operator=(std::move(other));
+  StdComponent::operator=(static_cast<StdComponent&&>(other));
   solubilityTable_ = std::move(other.solubilityTable_);
   solubilityWaterPropertiesTable_ = std::move(other.solubilityWaterPropertiesTable_);
   temperatureTables_ = std::move(other.temperatureTables_);
