@@ -1,0 +1,108 @@
+// What the fuzzer checks after each call, besides the sanitizers.
+//
+// attempt() runs one call. An exception must be one of the standard types the library
+// raises, with a message; a call that failed must have left the object it was made on
+// as it was, unless the call documents a partial effect (then the caller says what it
+// may have changed). References are checked too: an object fetched again under the
+// same key must be the very object handed out before, until it is deleted or replaced.
+#ifndef ORV_TESS_VARNAK_FUZZ_CHECKS_H
+#define ORV_TESS_VARNAK_FUZZ_CHECKS_H
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <typeinfo>
+
+namespace fuzz {
+
+// Reports a finding and stops: libFuzzer records the input that led here.
+[[noreturn]] inline void fail(std::string const& call, std::string const& what) {
+  std::fprintf(stderr, "\n*** %s: %s\n", call.c_str(), what.c_str());
+  std::abort();
+}
+
+// The exceptions of the library's interface, by exact dynamic type.
+inline bool isInterfaceException(std::exception const& e) {
+  std::type_info const& t = typeid(e);
+  return t == typeid(std::range_error) || t == typeid(std::runtime_error) ||
+         t == typeid(std::invalid_argument) || t == typeid(std::length_error) ||
+         t == typeid(std::bad_cast);
+}
+
+// Runs `call()`. `observe()` gives the snapshot of what the call must leave unchanged
+// when it fails; `allowed(e)` says whether the failure `e` is one whose documented
+// partial effect excuses a change. Returns true when the call succeeded.
+template <class Observe, class Call, class Allowed>
+bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
+  std::string const before = observe();
+  try {
+    call();
+    return true;
+  } catch (std::exception const& e) {
+    if (!isInterfaceException(e)) {
+      fail(what, std::string("unexpected exception type ") + typeid(e).name() + ": " + e.what());
+    }
+    if (e.what()[0] == '\0') fail(what, std::string(typeid(e).name()) + " without a message");
+    if (!allowed(e) && observe() != before)
+      fail(what, std::string("failed (") + e.what() + ") but changed the object");
+  } catch (...) {
+    fail(what, "an exception not derived from std::exception");
+  }
+  return false;
+}
+
+template <class Observe, class Call>
+bool attempt(char const* what, Observe observe, Call call) {
+  return attempt(what, observe, call, [](std::exception const&) { return false; });
+}
+
+// Partial effects excused by the length error of a negative stored count (the flat
+// tables resize their rows before the values refuse a negative width).
+inline bool isLengthError(std::exception const& e) {
+  return typeid(e) == typeid(std::length_error);
+}
+
+// Objects handed out so far, by a key naming their path from the registry.
+class References {
+ public:
+  // Records `object` under `key`, or checks that it is the one recorded.
+  template <class T>
+  T* same(std::string const& key, T* object) {
+    if (object == nullptr) {
+      forget(key);
+      return object;
+    }
+    auto const found = seen_.find(key);
+    if (found == seen_.end()) {
+      seen_.emplace(key, static_cast<void const*>(object));
+    } else if (found->second != static_cast<void const*>(object)) {
+      fail(key, "a child that was neither deleted nor replaced moved to another address");
+    }
+    return object;
+  }
+  template <class T>
+  T& same(std::string const& key, T& object) {
+    return *same(key, &object);
+  }
+  // The recorded object, or null.
+  template <class T>
+  T* recorded(std::string const& key) const {
+    auto const found = seen_.find(key);
+    return found == seen_.end() ? nullptr : static_cast<T*>(const_cast<void*>(found->second));
+  }
+  // Forgets `key` and everything below it (deleted or replaced).
+  void forget(std::string const& key) {
+    auto it = seen_.lower_bound(key);
+    while (it != seen_.end() && it->first.compare(0, key.size(), key) == 0) it = seen_.erase(it);
+  }
+
+ private:
+  std::map<std::string, void const*> seen_;
+};
+
+}  // namespace fuzz
+
+#endif  // ORV_TESS_VARNAK_FUZZ_CHECKS_H
