@@ -5,5 +5,6 @@ int main() {
   showLibraryIdentity();
   showWaterAndInitialConditions();
   showBlackOilTables();
+  showCompositionalFluid();
   return 0;
 }
