@@ -5,5 +5,6 @@
 
 void showLibraryIdentity();
 void showWaterAndInitialConditions();
+void showBlackOilTables();
 
 #endif

@@ -4,5 +4,6 @@
 int main() {
   showLibraryIdentity();
   showWaterAndInitialConditions();
+  showBlackOilTables();
   return 0;
 }

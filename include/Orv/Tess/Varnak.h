@@ -32,6 +32,21 @@
 
 // Black-oil tables, analysis and the black-oil model.
 // (blackoil)
+#include "Orv/Tess/Varnak/BlackOilAnalysis.h"
+#include "Orv/Tess/Varnak/ConstantCompressibilityFunction.h"
+#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
+#include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/IDeadOilTable.h"
+#include "Orv/Tess/Varnak/IDryGasTable.h"
+#include "Orv/Tess/Varnak/IGasTable.h"
+#include "Orv/Tess/Varnak/IOilTable.h"
+#include "Orv/Tess/Varnak/StdBaseTable.h"
+#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
+#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/StdDeadOilTable.h"
+#include "Orv/Tess/Varnak/StdDryGasTable.h"
+#include "Orv/Tess/Varnak/StdGasTable.h"
+#include "Orv/Tess/Varnak/StdOilTable.h"
 
 // Compositional fluid.
 // (compositional)
