@@ -50,6 +50,31 @@
 
 // Compositional fluid.
 // (compositional)
+#include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
+#include "Orv/Tess/Varnak/IComponent.h"
+#include "Orv/Tess/Varnak/ICompositionKValueTable.h"
+#include "Orv/Tess/Varnak/ICompositionalModel.h"
+#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/IKValueTable.h"
+#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
+#include "Orv/Tess/Varnak/IReaction.h"
+#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/ISolubilityTable.h"
+#include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
+#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
+#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdBinaryInteractionCoefficients.h"
+#include "Orv/Tess/Varnak/StdComponent.h"
+#include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
+#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdKValueTable.h"
+#include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
+#include "Orv/Tess/Varnak/StdReaction.h"
+#include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
+#include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
+#include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
 
 // Separators, tracers and tracking.
 // (surface)

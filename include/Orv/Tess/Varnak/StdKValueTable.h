@@ -1,0 +1,66 @@
+// StdKValueTable<T>: the one implementation of the K-value table operations, shared by
+// the simple table (T = IKValueTable) and the bases of the temperature and composition
+// tables (T = ITemperatureKValueTable, ICompositionKValueTable).
+//
+// The table keeps one pressure per row, a component count and one flat array of K-values
+// at position row × (number of components) + component. Changing the pressure count
+// appends or cuts rows at the end; changing the component count resizes the flat array
+// as a whole, so that with several rows the values keep their flat positions and fall
+// into other rows and columns under the new width. Copies are independent and carry
+// every value.
+//
+// The template is instantiated in the library for the three interfaces only.
+#ifndef ORV_TESS_VARNAK_STDKVALUETABLE_H
+#define ORV_TESS_VARNAK_STDKVALUETABLE_H
+
+#include <memory>
+
+#include "Orv/Tess/Varnak/Export.h"
+#include "Orv/Tess/Varnak/ICompositionKValueTable.h"
+#include "Orv/Tess/Varnak/IKValueTable.h"
+#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
+
+namespace Orv::Tess::Varnak {
+
+namespace detail {
+template <class Value>
+class FlatTable;
+}  // namespace detail
+
+template <class T>
+class StdKValueTable : public T {
+ public:
+  // An empty table: no pressures, no components.
+  StdKValueTable();
+  StdKValueTable(StdKValueTable const& other);
+  StdKValueTable(StdKValueTable&& other);
+  StdKValueTable& operator=(StdKValueTable const& other);
+  StdKValueTable& operator=(StdKValueTable&& other);
+  ~StdKValueTable() override;
+
+  int getNumPressures() const override;
+  void setNumPressures(int n) override;
+  int getNumComponents() const override;
+  void setNumComponents(int n) override;
+  double getPressure(int p) const override;
+  void setPressure(int p, double value) override;
+  double getKValue(int p, int c) const override;
+  void setKValue(int p, int c, double value) override;
+
+ private:
+  // Throws std::range_error "Invalid pressure index in StdKValueTable." for a bad p.
+  void validate(int p) const;
+  // validate(p) first, then std::range_error "Invalid component index in StdKValueTable."
+  void validate(int p, int c) const;
+
+  // Pressures (the row keys) and the flat K-values; never null.
+  std::unique_ptr<detail::FlatTable<double>> table_;
+};
+
+extern template class ORV_TESS_VARNAK_API StdKValueTable<IKValueTable>;
+extern template class ORV_TESS_VARNAK_API StdKValueTable<ITemperatureKValueTable>;
+extern template class ORV_TESS_VARNAK_API StdKValueTable<ICompositionKValueTable>;
+
+}  // namespace Orv::Tess::Varnak
+
+#endif  // ORV_TESS_VARNAK_STDKVALUETABLE_H

@@ -1,0 +1,18 @@
+#include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
+
+namespace Orv::Tess::Varnak {
+
+StdTemperatureKValueTable::StdTemperatureKValueTable() = default;
+StdTemperatureKValueTable::StdTemperatureKValueTable(StdTemperatureKValueTable const&) = default;
+StdTemperatureKValueTable::StdTemperatureKValueTable(StdTemperatureKValueTable&&) = default;
+StdTemperatureKValueTable& StdTemperatureKValueTable::operator=(StdTemperatureKValueTable const&) =
+    default;
+StdTemperatureKValueTable& StdTemperatureKValueTable::operator=(StdTemperatureKValueTable&&) =
+    default;
+StdTemperatureKValueTable::~StdTemperatureKValueTable() = default;
+
+double StdTemperatureKValueTable::getTemperature() const { return temperature_; }
+
+void StdTemperatureKValueTable::setTemperature(double value) { temperature_ = value; }
+
+}  // namespace Orv::Tess::Varnak
