@@ -32,7 +32,9 @@ void showBlackOilTables() {
       {140.0, 250.0, 1.400, 0.56, 1.5e-4, 5.0e-4, 3},
   };
 
-  ovt::StdOilTable oil;  // region 1
+  // The model owns its tables; the host fills region 1 through the reference it gets.
+  ovt::StdBlackOilModel model("LightOil");
+  ovt::IOilTable& oil = model.makeOilTable(1);
   oil.setSurfaceDensity(848.0);
   oil.setSaturatedSize(4);
   for (int i = 0; i < 4; ++i) {
@@ -50,6 +52,8 @@ void showBlackOilTables() {
     }
   }
 
+  std::printf("  Model %s holds %d oil table(s)\n", model.getName().c_str(),
+              model.getNumOfOilTables());
   std::printf("  Live oil, PVT region 1 (surface density %.1f kg/m3)\n", oil.getSurfaceDensity());
   std::printf("    %-14s %-12s %-14s %s\n", "Rs [sm3/sm3]", "p [bara]", "Bo [rm3/sm3]",
               "mu_o [cP]");

@@ -34,9 +34,9 @@ inline double under(ovt::IGasTable const& t, int i, int j) { return t.getOilGasR
 inline void setUnder(ovt::IOilTable& t, int i, int j, double v) { t.setPressure(i, j, v); }
 inline void setUnder(ovt::IGasTable& t, int i, int j, double v) { t.setOilGasRatio(i, j, v); }
 
-// The fields a kind holds beside its rows, in a fixed order.
-inline std::vector<double> extras(ovt::StdOilTable const&) { return {}; }
-inline std::vector<double> extras(ovt::StdGasTable const&) { return {}; }
+// The fields a kind holds beside its rows, in a fixed order (none for a plain table).
+inline std::vector<double> extras(ovt::IOilTable const&) { return {}; }
+inline std::vector<double> extras(ovt::IGasTable const&) { return {}; }
 inline std::vector<double> extras(ovt::IDeadOilTable const& t) {
   return {t.getBubblePointPressure(), t.getDissolvedGas()};
 }
@@ -59,8 +59,8 @@ inline std::vector<double> extras(ovt::IDryGasTable const& t) {
 }
 
 // Gives every extra field a value derived from `seed`.
-inline void setExtras(ovt::StdOilTable&, double) {}
-inline void setExtras(ovt::StdGasTable&, double) {}
+inline void setExtras(ovt::IOilTable&, double) {}
+inline void setExtras(ovt::IGasTable&, double) {}
 inline void setExtras(ovt::IDeadOilTable& t, double seed) {
   t.setBubblePointPressure(seed + 1.0);
   t.setDissolvedGas(seed + 2.0);

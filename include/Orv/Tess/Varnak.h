@@ -34,19 +34,25 @@
 // (blackoil)
 #include "Orv/Tess/Varnak/BlackOilAnalysis.h"
 #include "Orv/Tess/Varnak/ConstantCompressibilityFunction.h"
+#include "Orv/Tess/Varnak/IBlackOilModel.h"
 #include "Orv/Tess/Varnak/ICompressibleOilTable.h"
 #include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
 #include "Orv/Tess/Varnak/IDeadOilTable.h"
 #include "Orv/Tess/Varnak/IDryGasTable.h"
 #include "Orv/Tess/Varnak/IGasTable.h"
+#include "Orv/Tess/Varnak/IMiscibilityTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
+#include "Orv/Tess/Varnak/ISolventTable.h"
 #include "Orv/Tess/Varnak/StdBaseTable.h"
+#include "Orv/Tess/Varnak/StdBlackOilModel.h"
 #include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
 #include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
 #include "Orv/Tess/Varnak/StdDeadOilTable.h"
 #include "Orv/Tess/Varnak/StdDryGasTable.h"
 #include "Orv/Tess/Varnak/StdGasTable.h"
+#include "Orv/Tess/Varnak/StdMisciblityTable.h"
 #include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak/StdSolventTable.h"
 
 // Compositional fluid.
 // (compositional)
