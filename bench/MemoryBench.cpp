@@ -44,8 +44,13 @@ void memoryKValueTable(benchmark::State& state) {
   measureMemory(state, kFlatValues, [] { return makeKValueTable(); });
 }
 
+void memoryBlackOilModel(benchmark::State& state) {
+  measureMemory(state, kModelValues, [] { return makeBlackOilModel(); });
+}
+
 }  // namespace
 
+BENCHMARK(memoryBlackOilModel)->Name("memory/black_oil_model")->Iterations(1);
 BENCHMARK(memoryOilTable)->Name("memory/oil_table")->Iterations(1);
 BENCHMARK(memoryDepthTable)->Name("memory/depth_table")->Iterations(1);
 BENCHMARK(memoryKValueTable)->Name("memory/kvalue_table")->Iterations(1);

@@ -15,6 +15,7 @@
 #include "Orv/Tess/Varnak/IDepthTable.h"
 #include "Orv/Tess/Varnak/IKValueTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
+#include "Orv/Tess/Varnak/StdBlackOilModel.h"
 
 namespace orvbench {
 
@@ -31,6 +32,24 @@ constexpr int kFlatComponents = 30;
 constexpr std::size_t kFlatValues =
     static_cast<std::size_t>(kFlatRows) * (1 + static_cast<std::size_t>(kFlatComponents));
 
+// The black-oil model: kRegions live-oil tables as above (regions 1 to kRegions), one
+// gas table of kGasRows × kGasEntries, water properties, and two initial conditions,
+// each with kConditionTables single-column depth tables of kConditionDepths rows.
+constexpr int kRegions = 10;
+constexpr int kGasRows = 30;
+constexpr int kGasEntries = 10;
+constexpr int kConditionTables = 3;
+constexpr int kConditionDepths = 100;
+// The doubles a whole-model copy transfers: both densities, the oil tables, the gas
+// table, six water numbers and, per initial condition, six numbers and its depth tables
+// (depths and values).
+constexpr std::size_t kModelValues =
+    2 + kRegions * (kOilValues + 1) +
+    (static_cast<std::size_t>(kGasRows) * (1 + 3 * static_cast<std::size_t>(kGasEntries)) + 1) + 6 +
+    2 * (6 + static_cast<std::size_t>(kConditionTables) * 2 * kConditionDepths);
+// The names of the two initial conditions.
+extern char const* const kConditionNames[2];
+
 // Returns n distinct, plausible numbers for the tables to store.
 std::vector<double> sampleValues(std::size_t n);
 
@@ -40,6 +59,12 @@ std::unique_ptr<Orv::Tess::Varnak::IOilTable> makeOilTable();
 std::unique_ptr<Orv::Tess::Varnak::IDepthTable> makeDepthTable(int rows, int components);
 // A K-value table of kFlatRows pressures by kFlatComponents, filled.
 std::unique_ptr<Orv::Tess::Varnak::IKValueTable> makeKValueTable();
+
+// The black-oil model described above, filled.
+std::unique_ptr<Orv::Tess::Varnak::StdBlackOilModel> makeBlackOilModel();
+// An empty black-oil model holding initial conditions of the same names, as a target
+// for a whole-model copy (a copy only fills initial conditions the target has).
+std::unique_ptr<Orv::Tess::Varnak::StdBlackOilModel> makeCopyTarget();
 
 // Fills every value of an oil table sized kOilRows × kOilEntries from `in`, row by row:
 // the gas-oil ratio, then each entry's pressure, formation volume factor and viscosity.
