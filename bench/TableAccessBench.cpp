@@ -16,6 +16,7 @@
 #include "Orv/Tess/Varnak/IKValueTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
 #include "Shapes.h"
+#include "VirtualFloor.h"
 
 namespace orvbench {
 namespace {
@@ -107,6 +108,38 @@ void oilGetVectorAt(benchmark::State& state) {
         *next++ = raw.entries.at(e + 1);
         *next++ = raw.entries.at(e + 2);
       }
+    }
+    benchmark::DoNotOptimize(out.data());
+    benchmark::ClobberMemory();
+  }
+  finish(state, kOilValues);
+}
+
+// The same loops as the oil table's, one bare virtual call per value.
+void oilSetVirtualCall(benchmark::State& state) {
+  std::unique_ptr<ValueSource> owned = makeValueSource(kOilRows, 1 + 3 * kOilEntries);
+  ValueSource* source = owned.get();
+  benchmark::DoNotOptimize(source);
+  std::vector<double> const in = sampleValues(kOilValues);
+  for (auto _ : state) {
+    double const* next = in.data();
+    for (int i = 0; i < kOilRows; ++i) {
+      for (int k = 0; k < 1 + 3 * kOilEntries; ++k) source->set(i, k, *next++);
+    }
+    benchmark::ClobberMemory();
+  }
+  finish(state, kOilValues);
+}
+
+void oilGetVirtualCall(benchmark::State& state) {
+  std::unique_ptr<ValueSource> owned = makeValueSource(kOilRows, 1 + 3 * kOilEntries);
+  ValueSource const* source = owned.get();
+  benchmark::DoNotOptimize(source);
+  std::vector<double> out(kOilValues);
+  for (auto _ : state) {
+    double* next = out.data();
+    for (int i = 0; i < kOilRows; ++i) {
+      for (int k = 0; k < 1 + 3 * kOilEntries; ++k) *next++ = source->get(i, k);
     }
     benchmark::DoNotOptimize(out.data());
     benchmark::ClobberMemory();
@@ -259,6 +292,8 @@ BENCHMARK(oilSetLibrary)->Name("oil_set/library");
 BENCHMARK(oilSetVectorAt)->Name("oil_set/vector_at");
 BENCHMARK(oilGetLibrary)->Name("oil_get/library");
 BENCHMARK(oilGetVectorAt)->Name("oil_get/vector_at");
+BENCHMARK(oilSetVirtualCall)->Name("oil_set/virtual_call");
+BENCHMARK(oilGetVirtualCall)->Name("oil_get/virtual_call");
 BENCHMARK(depthSetLibrary)->Name("depth_set/library");
 BENCHMARK(flatSetVectorAt)->Name("depth_set/vector_at");
 BENCHMARK(depthGetLibrary)->Name("depth_get/library");
