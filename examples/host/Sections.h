@@ -6,5 +6,6 @@
 void showLibraryIdentity();
 void showWaterAndInitialConditions();
 void showBlackOilTables();
+void showCopies();
 
 #endif

@@ -5,5 +5,6 @@ int main() {
   showLibraryIdentity();
   showWaterAndInitialConditions();
   showBlackOilTables();
+  showCopies();
   return 0;
 }
