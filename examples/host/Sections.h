@@ -7,5 +7,6 @@ void showLibraryIdentity();
 void showWaterAndInitialConditions();
 void showBlackOilTables();
 void showCompositionalFluid();
+void showCopies();
 
 #endif

@@ -6,5 +6,6 @@ int main() {
   showWaterAndInitialConditions();
   showBlackOilTables();
   showCompositionalFluid();
+  showCopies();
   return 0;
 }

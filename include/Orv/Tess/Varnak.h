@@ -93,5 +93,6 @@
 
 // Deep copies.
 // (copy)
+#include "Orv/Tess/Varnak/Copy.h"
 
 #endif  // ORV_TESS_VARNAK_H

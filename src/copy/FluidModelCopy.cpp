@@ -1,0 +1,107 @@
+// Copies of the part every fluid model shares: water properties, initial conditions with
+// their depth tables, and temperature tables. All work goes through the interfaces, so a
+// host may copy between its own implementations and the library's.
+#include <set>
+#include <string>
+
+#include "Orv/Tess/Varnak/Copy.h"
+#include "Orv/Tess/Varnak/IDepthTable.h"
+#include "Orv/Tess/Varnak/IFluidModel.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "copy/CopyFlags.h"
+
+namespace Orv::Tess::Varnak {
+
+namespace {
+
+// The twelve depth-table properties, 0 to 11; other keys a table may be stored under
+// are neither read nor touched.
+constexpr int kNumDepthTableProperties = 12;
+
+}  // namespace
+
+void copy(IFluidModel const& source, IFluidModel& target, int flags) {
+  if (detail::hasFlag(flags, detail::kCopyWaterProperties)) {
+    if (IWaterProperties const* water = source.getWaterProperties()) {
+      IWaterProperties* into = target.getWaterProperties();
+      if (into == nullptr) {
+        into = &target.makeWaterProperties();
+      }
+      copy(*water, *into, flags);
+    } else {
+      target.deleteWaterProperties();
+    }
+  }
+  if (!detail::hasFlag(flags, detail::kCopyInitialConditions)) {
+    return;
+  }
+  // Listing names changes nothing, but the listing is not const in the interface.
+  std::set<std::string> const sourceNames =
+      const_cast<IFluidModel&>(source).getInitialConditionNames();
+  std::set<std::string> const targetNames = target.getInitialConditionNames();
+  for (std::string const& name : sourceNames) {
+    if (targetNames.count(name) != 0) {
+      copy(source.getInitialCondition(name), target.getInitialCondition(name), flags);
+    }
+  }
+}
+
+void copy(IInitialCondition const& source, IInitialCondition& target, int flags) {
+  target.setDatumDepth(source.getDatumDepth());
+  target.setDatumPressure(source.getDatumPressure());
+  target.setGasOilContactDepth(source.getGasOilContactDepth());
+  target.setGasOilContactCapillaryPressure(source.getGasOilContactCapillaryPressure());
+  target.setWaterContactDepth(source.getWaterContactDepth());
+  target.setWaterContactCapillaryPressure(source.getWaterContactCapillaryPressure());
+  if (!detail::hasFlag(flags, detail::kCopyDepthTables)) {
+    return;
+  }
+  for (int key = 0; key < kNumDepthTableProperties; ++key) {
+    auto const property = static_cast<IInitialCondition::Property>(key);
+    if (source.hasDepthTable(property)) {
+      // The non-const getter makes an empty table when the target has none.
+      copy(source.getDepthTable(property), target.getDepthTable(property), flags);
+    } else {
+      target.deleteDepthTable(property);
+    }
+  }
+}
+
+void copy(IDepthTable const& source, IDepthTable& target, int /*flags*/) {
+  int const numDepths = source.getNumDepths();
+  int const numComponents = source.getNumComponents();
+  target.setNumDepths(numDepths);
+  target.setNumComponents(numComponents);
+  for (int d = 0; d < numDepths; ++d) {
+    target.setDepth(d, source.getDepth(d));
+    for (int c = 0; c < numComponents; ++c) {
+      target.setProperty(d, c, source.getProperty(d, c));
+    }
+  }
+}
+
+void copy(ITemperatureTable const& source, ITemperatureTable& target, int /*flags*/) {
+  int const numTemperatures = source.getNumTemperatures();
+  int const numComponents = source.getNumComponents();
+  target.setNumTemperatures(numTemperatures);
+  target.setNumComponents(numComponents);
+  for (int t = 0; t < numTemperatures; ++t) {
+    target.setTemperature(t, source.getTemperature(t));
+    for (int c = 0; c < numComponents; ++c) {
+      target.setProperty(t, c, source.getProperty(t, c));
+    }
+  }
+}
+
+void copy(IWaterProperties const& source, IWaterProperties& target, int /*flags*/) {
+  target.setSurfaceDensity(source.getSurfaceDensity());
+  target.setPressure(source.getPressure());
+  target.setFormationVolumeFactor(source.getFormationVolumeFactor());
+  target.setCompressibility(source.getCompressibility());
+  target.setViscosity(source.getViscosity());
+  target.setViscosibility(source.getViscosibility());
+}
+
+}  // namespace Orv::Tess::Varnak
