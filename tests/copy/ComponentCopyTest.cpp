@@ -12,6 +12,7 @@
 
 using namespace Orv::Tess::Varnak;
 using namespace componentstate;
+using solubilitystate::fillRows;
 using Type = IComponent::Type;
 
 TEST(ComponentCopy, TransfersTheFiftyThreePropertiesAndTheFourChoicesOnly) {
@@ -96,7 +97,7 @@ TEST(AqueousSolubleComponentCopy, FillsOrMakesTablesByKindAndNameAndKeepsTheTarg
        static_cast<IAqueousSolubleComponent&>(target), 0);
 
   auto expected = tablesOf(source);
-  expected["interaction Z with "] = own.at("interaction Z with ");
+  expected["interaction Z"] = own.at("interaction Z");
   expected["temperature X"] = own.at("temperature X");
   EXPECT_EQ(tablesOf(target), expected);
   // The component part is the component copy's business.
