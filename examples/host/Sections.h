@@ -8,5 +8,6 @@ void showWaterAndInitialConditions();
 void showBlackOilTables();
 void showCompositionalFluid();
 void showCopies();
+void showFluidDescription();
 
 #endif

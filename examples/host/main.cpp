@@ -7,5 +7,6 @@ int main() {
   showBlackOilTables();
   showCompositionalFluid();
   showCopies();
+  showFluidDescription();
   return 0;
 }

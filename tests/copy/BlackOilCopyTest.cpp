@@ -61,42 +61,6 @@ TEST(OilTableCopy, ReadsTheSourceAndWritesTheTargetThroughTheInterfaceInOrder) {
   EXPECT_EQ(rows(target), rows(source));
 }
 
-TEST(CompressibleOilTableCopy, TransfersThePerRowPairsFirstAndNoThermalValue) {
-  recorders::CallLog log;
-  recorders::RecordingCompressibleOilTable source(log, "S");
-  recorders::RecordingCompressibleOilTable target(log, "T");
-  fill(source, {1}, 10.0);
-  fillExtras(source, 10.0);
-  fill(target, {2, 2, 2}, 20.0);
-  log.calls.clear();
-
-  copy(source, target, 0);
-
-  std::vector<std::string> const expected{
-      "S.getSaturatedSize()",
-      "T.setSaturatedSize(1)",
-      "S.getCompressibility(0)",
-      "T.setCompressibility(0,10.1)",
-      "S.getViscosibility(0)",
-      "T.setViscosibility(0,10.2)",
-      "S.getSaturatedSize()",
-      "T.setSaturatedSize(1)",
-      "S.getUndersaturatedSize(0)",
-      "T.setUndersaturatedSize(0,1)",
-      "S.getGasOilRatio(0)",
-      "T.setGasOilRatio(0,10)",
-      "S.getPressure(0,0)",
-      "T.setPressure(0,0,11)",
-      "S.getFormationVolumeFactor(0,0)",
-      "T.setFormationVolumeFactor(0,0,1.1)",
-      "S.getViscosity(0,0)",
-      "T.setViscosity(0,0,1)",
-      "S.getSurfaceDensity()",
-      "T.setSurfaceDensity(10.5)",
-  };
-  EXPECT_EQ(log.calls, expected);
-}
-
 TEST(CompressibleOilTableCopy, LeavesTheTargetWithTheSourceRowsAndPairsAndItsOwnThermalValues) {
   StdCompressibleOilTable source;
   fill(source, {2, 1}, 100.0);

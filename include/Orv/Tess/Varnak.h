@@ -87,9 +87,21 @@
 
 // Separators, tracers and tracking.
 // (surface)
+#include "Orv/Tess/Varnak/ISeparatorModel.h"
+#include "Orv/Tess/Varnak/ISeparatorStage.h"
+#include "Orv/Tess/Varnak/ITracerDepthTable.h"
+#include "Orv/Tess/Varnak/ITracerModel.h"
+#include "Orv/Tess/Varnak/ITrackingModel.h"
+#include "Orv/Tess/Varnak/StdSeparatorModel.h"
+#include "Orv/Tess/Varnak/StdSeparatorStage.h"
+#include "Orv/Tess/Varnak/StdTracerDepthTable.h"
+#include "Orv/Tess/Varnak/StdTracerModel.h"
+#include "Orv/Tess/Varnak/StdTrackingModel.h"
 
 // The registry: root of a fluid description.
 // (registry)
+#include "Orv/Tess/Varnak/IFluidModels.h"
+#include "Orv/Tess/Varnak/StdFluidModels.h"
 
 // Deep copies.
 // (copy)

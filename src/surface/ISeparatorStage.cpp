@@ -1,0 +1,9 @@
+// Out-of-line destructor: anchors the interface's vtable and type information in the
+// library, so dynamic_cast across the library boundary sees one type.
+#include "Orv/Tess/Varnak/ISeparatorStage.h"
+
+namespace Orv::Tess::Varnak {
+
+ISeparatorStage::~ISeparatorStage() = default;
+
+}  // namespace Orv::Tess::Varnak

@@ -1,0 +1,9 @@
+// Out-of-line destructor: anchors the interface's vtable and type information in the
+// library, so dynamic_cast across the library boundary sees one type.
+#include "Orv/Tess/Varnak/ITracerModel.h"
+
+namespace Orv::Tess::Varnak {
+
+ITracerModel::~ITracerModel() = default;
+
+}  // namespace Orv::Tess::Varnak

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Orv/Tess/Varnak/ISeparatorStage.h"
+#include "Orv/Tess/Varnak/StdSeparatorModel.h"
+#include "Orv/Tess/Varnak/StdSeparatorStage.h"
+#include "support/Expect.h"
+
+using namespace Orv::Tess::Varnak;
+
+namespace {
+
+// Every value a stage reports, for whole-state comparisons.
+struct StageValues {
+  int index, liquid, vapour, kvalue, gasPlant, eos;
+  double temperature, pressure, nglTemperature, nglPressure;
+  bool operator==(StageValues const& o) const {
+    return index == o.index && liquid == o.liquid && vapour == o.vapour && kvalue == o.kvalue &&
+           gasPlant == o.gasPlant && eos == o.eos && temperature == o.temperature &&
+           pressure == o.pressure && nglTemperature == o.nglTemperature &&
+           nglPressure == o.nglPressure;
+  }
+};
+
+StageValues valuesOf(ISeparatorStage const& s) {
+  return {s.getStageIndex(),
+          s.getLiquidDestinationStageIndex(),
+          s.getVapourDestinationStageIndex(),
+          s.getKvalueTableNumber(),
+          s.getGasPlantTableNumber(),
+          s.getSurfaceEOSNumber(),
+          s.getTemperature(),
+          s.getPressure(),
+          s.getTemperatureForNGLdensity(),
+          s.getPressureForNGLdensity()};
+}
+
+std::vector<StageValues> stagesOf(ISeparatorModel const& m) {
+  std::vector<StageValues> all;
+  for (int k = 1; k <= m.getNumStages(); ++k) all.push_back(valuesOf(m.getStage(k)));
+  return all;
+}
+
+// A two-stage train as a host fills it: high-pressure stage to a stock-tank stage.
+StdSeparatorModel twoStageTrain() {
+  StdSeparatorModel train("FieldTrain");
+  train.setGroupName("North");
+  ISeparatorStage& hp = train.makeStage();
+  hp.setPressure(45.0);
+  hp.setTemperature(60.0);
+  hp.setLiquidDestinationStageIndex(1);
+  hp.setKvalueTableNumber(2);
+  ISeparatorStage& tank = train.makeStage();
+  tank.setPressure(1.01325);
+  tank.setTemperature(15.0);
+  tank.setSurfaceEOSNumber(1);
+  tank.setIsLastStage(true);
+  return train;
+}
+
+}  // namespace
+
+TEST(SeparatorStage, NewStageHasUnsetDestinationsAndTablesAndZeroConditions) {
+  StdSeparatorStage stage(4);
+  EXPECT_EQ(valuesOf(stage), (StageValues{4, -1, -1, -1, -1, -1, 0.0, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(StdSeparatorStage().getStageIndex(), -1);
+}
+
+TEST(SeparatorModel, StagesCountFromOneInGetStageAndFromZeroInPositionsAndIndices) {
+  StdSeparatorModel train("T");
+  for (int i = 0; i < 3; ++i) train.makeStage().setPressure(10.0 * (i + 1));
+  ASSERT_EQ(train.getNumStages(), 3);
+  for (int k = 1; k <= 3; ++k) {
+    EXPECT_EQ(train.getStage(k).getStageIndex(), k - 1);
+    EXPECT_EQ(train.getStage(k).getPressure(), 10.0 * k);
+  }
+
+  train.getStage(3).setStageIndex(7);  // the host renumbers a stage its own way
+  train.deleteStage(0);
+  ASSERT_EQ(train.getNumStages(), 2);
+  EXPECT_EQ(train.getStage(1).getPressure(), 20.0);  // the former second stage
+  EXPECT_EQ(train.getStage(1).getStageIndex(), 0);
+  EXPECT_EQ(train.getStage(2).getPressure(), 30.0);
+  EXPECT_EQ(train.getStage(2).getStageIndex(), 1);  // 7 renumbered to its position
+
+  // The next stage continues after the current count, whatever indices the host set.
+  train.getStage(2).setStageIndex(9);
+  EXPECT_EQ(train.makeStage().getStageIndex(), 2);
+}
+
+TEST(SeparatorModel, StageOutsideTheTrainRaisesWithItsZeroBasedPositionAndChangesNothing) {
+  StdSeparatorModel train = twoStageTrain();
+  StdSeparatorModel const& view = train;
+  std::vector<StageValues> const before = stagesOf(train);
+
+  struct Case {
+    std::function<void()> call;
+    std::string position;
+  };
+  std::vector<Case> const cases = {
+      {[&] { train.getStage(0); }, "-1"},
+      {[&] { train.getStage(3); }, "2"},
+      {[&] { train.getStage(-5); }, "-6"},
+      {[&] { train.getStage(INT_MIN); }, "-2147483649"},
+      {[&] { view.getStage(0); }, "-1"},
+      {[&] { view.getStage(3); }, "2"},
+      {[&] { train.deleteStage(-1); }, "-1"},
+      {[&] { train.deleteStage(2); }, "2"},
+      {[&] { train.deleteStage(INT_MAX); }, "2147483647"},
+  };
+  for (Case const& c : cases) {
+    EXPECT_THROW_EXACT(c.call(), std::runtime_error,
+                       "Separator stage with index '" + c.position + "' does not exist");
+    EXPECT_EQ(stagesOf(train), before) << c.position;
+  }
+
+  StdSeparatorModel empty("E");
+  EXPECT_THROW_EXACT(empty.getStage(1), std::runtime_error,
+                     "Separator stage with index '0' does not exist");
+  EXPECT_THROW_EXACT(empty.deleteStage(0), std::runtime_error,
+                     "Separator stage with index '0' does not exist");
+  EXPECT_EQ(empty.getNumStages(), 0);
+}
+
+TEST(SeparatorModel, EqualityComparesNamesGroupAndEveryStageValueButNotTheLastStageFlag) {
+  StdSeparatorModel const reference = twoStageTrain();
+  EXPECT_TRUE(twoStageTrain() == reference);
+
+  StdSeparatorModel flagOnly = twoStageTrain();
+  flagOnly.getStage(2).setIsLastStage(false);
+  flagOnly.getStage(1).setIsLastStage(true);
+  EXPECT_TRUE(flagOnly == reference);
+
+  using Change = std::function<void(StdSeparatorModel&)>;
+  std::vector<std::pair<char const*, Change>> const changes = {
+      {"group", [](StdSeparatorModel& m) { m.setGroupName("South"); }},
+      {"stage count", [](StdSeparatorModel& m) { m.makeStage(); }},
+      {"stage index", [](StdSeparatorModel& m) { m.getStage(2).setStageIndex(5); }},
+      {"temperature", [](StdSeparatorModel& m) { m.getStage(2).setTemperature(15.5); }},
+      {"pressure", [](StdSeparatorModel& m) { m.getStage(1).setPressure(44.0); }},
+      {"liquid", [](StdSeparatorModel& m) { m.getStage(1).setLiquidDestinationStageIndex(-1); }},
+      {"vapour", [](StdSeparatorModel& m) { m.getStage(1).setVapourDestinationStageIndex(1); }},
+      {"kvalue", [](StdSeparatorModel& m) { m.getStage(1).setKvalueTableNumber(3); }},
+      {"gas plant", [](StdSeparatorModel& m) { m.getStage(2).setGasPlantTableNumber(0); }},
+      {"eos", [](StdSeparatorModel& m) { m.getStage(2).setSurfaceEOSNumber(2); }},
+      {"ngl temperature",
+       [](StdSeparatorModel& m) { m.getStage(2).setTemperatureForNGLdensity(20.0); }},
+      {"ngl pressure", [](StdSeparatorModel& m) { m.getStage(2).setPressureForNGLdensity(1.0); }},
+  };
+  for (auto const& [what, change] : changes) {
+    StdSeparatorModel changed = twoStageTrain();
+    change(changed);
+    EXPECT_FALSE(changed == reference) << what;
+    EXPECT_FALSE(reference == changed) << what;
+  }
+
+  StdSeparatorModel renamed("OtherTrain");
+  renamed = reference;  // assignment takes the name too
+  EXPECT_TRUE(renamed == reference);
+  EXPECT_FALSE(StdSeparatorModel("OtherTrain") == StdSeparatorModel("FieldTrain"));
+
+  // A value that is not a number equals nothing, not even itself.
+  StdSeparatorModel withNaN = twoStageTrain();
+  withNaN.getStage(1).setTemperature(std::nan(""));
+  EXPECT_FALSE(withNaN == withNaN);
+}
+
+TEST(SeparatorModel, CopiesAreIndependentOfTheirSource) {
+  StdSeparatorModel source = twoStageTrain();
+  StdSeparatorModel copy(source);
+  ASSERT_TRUE(copy == source);
+  EXPECT_EQ(copy.getName(), "FieldTrain");
+  EXPECT_EQ(copy.getGroupName(), "North");
+
+  copy.getStage(1).setPressure(50.0);
+  copy.deleteStage(1);
+  EXPECT_EQ(source.getNumStages(), 2);
+  EXPECT_EQ(source.getStage(1).getPressure(), 45.0);
+
+  StdSeparatorModel assigned("X");
+  assigned = source;
+  source.setGroupName("");
+  EXPECT_EQ(assigned.getGroupName(), "North");
+  EXPECT_EQ(assigned.getNumStages(), 2);
+}
