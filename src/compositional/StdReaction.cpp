@@ -43,13 +43,48 @@ char const* directionText(IReaction::EquilibriumReactionDirection direction) {
 
 StdReaction::StdReaction(std::string const& name) : name_(name) {}
 StdReaction::StdReaction(StdReaction const&) = default;
-StdReaction::StdReaction(StdReaction&&) noexcept = default;
+
+// The members start empty and take the source's values by the move assignment.
+StdReaction::StdReaction(StdReaction&& other) noexcept : IReaction(other) {
+  *this = std::move(other);
+}
+
 StdReaction& StdReaction::operator=(StdReaction const& other) {
   StdReaction copy(other);  // copy first: a failed copy leaves the target as it was
   *this = std::move(copy);
   return *this;
 }
-StdReaction& StdReaction::operator=(StdReaction&&) noexcept = default;
+
+// Member by member, except that the per-component arrays go with their count: the source
+// is left with no components, so that it never claims entries its arrays no longer hold.
+StdReaction& StdReaction::operator=(StdReaction&& other) noexcept {
+  if (this == &other) return *this;
+  name_ = std::move(other.name_);
+  numComponents_ = std::exchange(other.numComponents_, 0);
+  rateConstant_ = other.rateConstant_;
+  molarEnthalpy_ = other.molarEnthalpy_;
+  activationMolarEnergy_ = other.activationMolarEnergy_;
+  ratePorosityOrder_ = other.ratePorosityOrder_;
+  ratePorosityOrderIsSet_ = other.ratePorosityOrderIsSet_;
+  rateComponentOrders_ = std::exchange(other.rateComponentOrders_, {});
+  reactingComponentPhases_ = std::exchange(other.reactingComponentPhases_, {});
+  reactantStoichiometricCoefficients_ =
+      std::exchange(other.reactantStoichiometricCoefficients_, {});
+  productStoichiometricCoefficients_ = std::exchange(other.productStoichiometricCoefficients_, {});
+  hasEquilibriumDeviationTerms_ = other.hasEquilibriumDeviationTerms_;
+  equilibriumModelType_ = other.equilibriumModelType_;
+  equilibriumLiquidComponentIndex_ = other.equilibriumLiquidComponentIndex_;
+  equilibriumVapourComponentIndex_ = other.equilibriumVapourComponentIndex_;
+  equilibriumOrder_ = other.equilibriumOrder_;
+  equilibriumReactionDirection_ = other.equilibriumReactionDirection_;
+  equilibriumKValueIndex_ = other.equilibriumKValueIndex_;
+  equilibriumKValueCR_A_ = other.equilibriumKValueCR_A_;
+  equilibriumKValueCR_B_ = other.equilibriumKValueCR_B_;
+  equilibriumKValueCR_C_ = other.equilibriumKValueCR_C_;
+  equilibriumKValueCR_D_ = other.equilibriumKValueCR_D_;
+  equilibriumKValueCR_E_ = other.equilibriumKValueCR_E_;
+  return *this;
+}
 StdReaction::~StdReaction() = default;
 
 std::string const& StdReaction::getName() const { return name_; }
