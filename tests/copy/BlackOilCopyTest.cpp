@@ -12,6 +12,7 @@
 #include "Orv/Tess/Varnak/StdMisciblityTable.h"
 #include "Orv/Tess/Varnak/StdSolventTable.h"
 #include "copy/BlackOilState.h"
+#include "copy/LoggingModels.h"
 #include "copy/Recorders.h"
 
 using namespace Orv::Tess::Varnak;
@@ -357,4 +358,97 @@ TEST(BlackOilModelCopy, MakesFillsOrDeletesTheGasTableUnderBitEight) {
   EXPECT_NE(other.getGasTable(), nullptr);
   copy(none, other, 8);
   EXPECT_EQ(other.getGasTable(), nullptr);
+}
+
+TEST(BlackOilModelCopy, FetchesMakesAndDeletesTablesInTheOrderOfItsSteps) {
+  using recorders::LoggingBlackOilModel;
+  recorders::CallLog log;
+
+  // A source with a gas table and three oil tables (plain, compressible, dead oil) under
+  // regions 1, 2 and 4, into a target that lacks water, a gas table and region 1, holds
+  // a dead-oil table under 2 and a table under 3.
+  LoggingBlackOilModel source(log, "S");
+  source.gasDensity(0.9);
+  source.oilDensity(850.0);
+  source.makeWaterProperties();
+  for (char const* name : {"A", "EQL"}) source.makeInitialCondition(name);
+  source.makeGasTable();
+  source.makeOilTable(1);
+  source.makeCompressibleOilTable(2);
+  source.makeDeadOilTable(4);
+  source.makeSolventTable();
+  LoggingBlackOilModel target(log, "T");
+  for (char const* name : {"B", "EQL"}) target.makeInitialCondition(name);
+  target.makeDeadOilTable(2);
+  target.makeOilTable(3);
+  log.calls.clear();
+
+  copy(source, target, 1 | 2 | 4 | 8 | 16);
+  std::vector<std::string> const filling{
+      "S.gasDensity()",
+      "T.gasDensity(0.9)",
+      "S.oilDensity()",
+      "T.oilDensity(850)",
+      "S.getWaterProperties()",
+      "T.getWaterProperties()",
+      "T.makeWaterProperties()",
+      "S.getInitialConditionNames()",
+      "T.getInitialConditionNames()",
+      "S.getInitialCondition(EQL)",
+      "T.getInitialCondition(EQL)",
+      "S.getGasTable()",
+      "T.getGasTable()",
+      "T.makeGasTable()",
+      "S.getNumOfOilTables()",
+      "S.getOilTable(1)",
+      "T.getOilTable(1)",
+      "T.makeOilTable(1)",
+      "S.getOilTable(2)",
+      "T.getOilTable(2)",
+      "T.makeCompressibleOilTable(2)",
+      "S.getOilTable(3)",
+      "T.deleteOilTable(3)",
+  };
+  EXPECT_EQ(log.calls, filling);
+
+  // Again: now the target holds every table, of the right kinds, and makes nothing.
+  log.calls.clear();
+  copy(source, target, 8 | 16);
+  std::vector<std::string> const refilling{
+      "S.gasDensity()",     "T.gasDensity(0.9)", "S.oilDensity()",        "T.oilDensity(850)",
+      "S.getGasTable()",    "T.getGasTable()",   "S.getNumOfOilTables()", "S.getOilTable(1)",
+      "T.getOilTable(1)",   "S.getOilTable(2)",  "T.getOilTable(2)",      "S.getOilTable(3)",
+      "T.deleteOilTable(3)"};
+  EXPECT_EQ(log.calls, refilling);
+
+  // A plain source table fills a compressible target table; a source without water or a
+  // gas table deletes the target's.
+  LoggingBlackOilModel bare(log, "S");
+  bare.makeOilTable(1);
+  log.calls.clear();
+  copy(bare, target, -1);
+  std::vector<std::string> const emptying{"S.gasDensity()",
+                                          "T.gasDensity(0)",
+                                          "S.oilDensity()",
+                                          "T.oilDensity(0)",
+                                          "S.getWaterProperties()",
+                                          "T.deleteWaterProperties()",
+                                          "S.getInitialConditionNames()",
+                                          "T.getInitialConditionNames()",
+                                          "S.getGasTable()",
+                                          "T.deleteGasTable()",
+                                          "S.getNumOfOilTables()",
+                                          "S.getOilTable(1)",
+                                          "T.getOilTable(1)"};
+  target.makeCompressibleOilTable(1);
+  log.calls.clear();
+  copy(bare, target, -1);
+  EXPECT_EQ(log.calls, emptying);
+
+  // Without bits 8 and 16 the table count is still read, and nothing else of the tables.
+  log.calls.clear();
+  copy(source, target, 0);
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{"S.gasDensity()", "T.gasDensity(0.9)", "S.oilDensity()",
+                                      "T.oilDensity(850)", "S.getNumOfOilTables()"}));
 }
