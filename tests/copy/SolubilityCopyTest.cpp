@@ -11,6 +11,7 @@
 #include "Orv/Tess/Varnak/StdSolubilityTable.h"
 #include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
 #include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
+#include "copy/LoggingTables.h"
 #include "copy/SolubilityState.h"
 
 using namespace Orv::Tess::Varnak;
@@ -69,4 +70,38 @@ TEST(SolubilityTableCopy, CopiesOnlyWhatTheChosenKindHolds) {
        static_cast<ISolubilityWaterPropertiesTable&>(target));
   EXPECT_EQ(waterColumns(target), waterColumns(source));
   EXPECT_EQ(target.getTemperature(), 5007.0);
+}
+
+TEST(SolubilityTableCopy, SizesFirstAndReadsTheSourceCountBeforeEveryRow) {
+  recorders::CallLog log;
+  recorders::LoggingInteractionSolubilityTable source(log, "S");
+  source.setNumPressures(2);
+  for (int i = 0; i < 2; ++i) {
+    source.setPressure(i, 10.0 * (i + 1));
+    source.setSolutionRatio(i, 0.5 * (i + 1));
+    source.setFormationVolume(i, 1.0 + i);
+    source.setViscosity(i, 0.25 * (i + 1));
+    source.setCompressibility(i, 0.125 * (i + 1));
+  }
+  source.setInteractionComponentName("H2S");
+  source.setInteractionComponentMoleFraction(0.75);
+  recorders::LoggingInteractionSolubilityTable target(log, "T");
+  target.setNumPressures(5);
+  log.calls.clear();
+
+  copy(source, target);
+  EXPECT_EQ(
+      log.calls,
+      (std::vector<std::string>{
+          "S.getNumPressures()", "T.setNumPressures(2)",
+          // Pressures and solution ratios, the count read before every row and at the end.
+          "S.getNumPressures()", "T.setPressure(0,10)", "T.setSolutionRatio(0,0.5)",
+          "S.getNumPressures()", "T.setPressure(1,20)", "T.setSolutionRatio(1,1)",
+          "S.getNumPressures()",
+          // Then the water columns, in a second pass.
+          "S.getNumPressures()", "T.setFormationVolume(0,1)", "T.setViscosity(0,0.25)",
+          "T.setCompressibility(0,0.125)", "S.getNumPressures()", "T.setFormationVolume(1,2)",
+          "T.setViscosity(1,0.5)", "T.setCompressibility(1,0.25)", "S.getNumPressures()",
+          // Then the kind's own scalars.
+          "T.setInteractionComponentName(H2S)", "T.setInteractionComponentMoleFraction(0.75)"}));
 }
