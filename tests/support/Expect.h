@@ -13,17 +13,16 @@
 #include <string>
 #include <typeinfo>
 
-#define EXPECT_THROW_EXACT(statement, ExceptionType, expectedMessage)                    \
-  do {                                                                                   \
-    try {                                                                                \
-      statement;                                                                         \
-      ADD_FAILURE() << "Expected " #statement " to throw " #ExceptionType;               \
-    } catch (std::exception const& thrown_) {                                            \
-      EXPECT_EQ(std::string(typeid(thrown_).name()),                                     \
-                std::string(typeid(ExceptionType).name()))                               \
-          << #statement " threw the wrong exception type";                               \
-      EXPECT_EQ(std::string(thrown_.what()), std::string(expectedMessage)) << #statement; \
-    }                                                                                    \
+#define EXPECT_THROW_EXACT(statement, ExceptionType, expectedMessage)                           \
+  do {                                                                                          \
+    try {                                                                                       \
+      statement;                                                                                \
+      ADD_FAILURE() << "Expected " #statement " to throw " #ExceptionType;                      \
+    } catch (std::exception const& thrown_) {                                                   \
+      EXPECT_EQ(std::string(typeid(thrown_).name()), std::string(typeid(ExceptionType).name())) \
+          << #statement " threw the wrong exception type";                                      \
+      EXPECT_EQ(std::string(thrown_.what()), std::string(expectedMessage)) << #statement;       \
+    }                                                                                           \
   } while (false)
 
 #endif  // ORV_TESS_VARNAK_TESTS_SUPPORT_EXPECT_H
