@@ -119,6 +119,12 @@ void fillDepthTable(ovt::IDepthTable& table, int components) {
 class ReadPaths : public ::testing::Test {
  protected:
   void SetUp() override {
+#if defined(_WIN32)
+    // A DLL binds operator new to its own C++ runtime when it is loaded, so the counting
+    // operator new of this program never sees the library's allocations on Windows.
+    GTEST_SKIP() << "a replaced operator new in the test program does not reach "
+                    "allocations made inside the DLL on Windows";
+#endif
     ovt::IBlackOilModel& model = model_;
     fillTwoLevel<ovt::IOilTable>(model.makeOilTable(1), &ovt::IOilTable::setGasOilRatio,
                                  &ovt::IOilTable::setPressure);
