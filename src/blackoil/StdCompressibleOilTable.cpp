@@ -31,8 +31,21 @@ StdCompressibleOilTable& StdCompressibleOilTable::operator=(StdCompressibleOilTa
   return *this;
 }
 
+// Written out for the self-move: a vector moved into itself comes out empty, while the
+// inner table keeps its rows, so a defaulted assignment would leave rows without pairs.
 StdCompressibleOilTable& StdCompressibleOilTable::operator=(
-    StdCompressibleOilTable&& other) noexcept = default;
+    StdCompressibleOilTable&& other) noexcept {
+  if (this != &other) {
+    table_ = std::move(other.table_);
+    coefficients_ = std::move(other.coefficients_);
+    other.coefficients_.clear();  // the source keeps one pair per row: none
+    molecularWeight_ = other.molecularWeight_;
+    specificHeat_ = other.specificHeat_;
+    temperatureExpansionCoefficient_ = other.temperatureExpansionCoefficient_;
+    temperatureSquaredExpansionCoefficient_ = other.temperatureSquaredExpansionCoefficient_;
+  }
+  return *this;
+}
 StdCompressibleOilTable::~StdCompressibleOilTable() = default;
 
 double StdCompressibleOilTable::getSurfaceDensity() const { return table_.getSurfaceDensity(); }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <utility>
 
 #include "frame/Message.h"
 #include "frame/Resize.h"
@@ -14,7 +15,13 @@ StdMisciblityTable::StdMisciblityTable()
     : viscosityMixingParameter_(0.0), densityMixingParameter_(0.0), rows_() {}
 StdMisciblityTable::StdMisciblityTable(StdMisciblityTable const& other) = default;
 StdMisciblityTable::StdMisciblityTable(StdMisciblityTable&& other) noexcept = default;
-StdMisciblityTable& StdMisciblityTable::operator=(StdMisciblityTable const& other) = default;
+// Copies into a local first: the scalars stand before the rows, so a memberwise
+// assignment would change them before the row copy could fail on memory.
+StdMisciblityTable& StdMisciblityTable::operator=(StdMisciblityTable const& other) {
+  StdMisciblityTable copy(other);
+  *this = std::move(copy);
+  return *this;
+}
 StdMisciblityTable& StdMisciblityTable::operator=(StdMisciblityTable&& other) noexcept = default;
 StdMisciblityTable::~StdMisciblityTable() = default;
 

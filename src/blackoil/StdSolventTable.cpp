@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <stdexcept>
+#include <utility>
 
 #include "frame/Message.h"
 #include "frame/Resize.h"
@@ -12,7 +13,13 @@ namespace Orv::Tess::Varnak {
 StdSolventTable::StdSolventTable() : surfaceDensity_(0.0), rows_() {}
 StdSolventTable::StdSolventTable(StdSolventTable const& other) = default;
 StdSolventTable::StdSolventTable(StdSolventTable&& other) noexcept = default;
-StdSolventTable& StdSolventTable::operator=(StdSolventTable const& other) = default;
+// Copies into a local first: the scalars stand before the rows, so a memberwise
+// assignment would change them before the row copy could fail on memory.
+StdSolventTable& StdSolventTable::operator=(StdSolventTable const& other) {
+  StdSolventTable copy(other);
+  *this = std::move(copy);
+  return *this;
+}
 StdSolventTable& StdSolventTable::operator=(StdSolventTable&& other) noexcept = default;
 StdSolventTable::~StdSolventTable() = default;
 

@@ -5,31 +5,24 @@
 #include <utility>
 
 #include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/StdComponent.h"
 #include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
 #include "Orv/Tess/Varnak/StdKValueTable.h"
 #include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/StdReaction.h"
 #include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
+#include "compositional/ComponentKinds.h"
 #include "frame/Message.h"
 
 namespace Orv::Tess::Varnak {
 
 namespace {
 
-// The type the "is not of type IAqueousSolubleComponent" messages report: the components
-// are held as pointers to IComponent, whatever their kind, so the text is fixed.
-constexpr char kHeldComponentType[] = "class Orv::Tess::Varnak::IComponent *";
-
-IAqueousSolubleComponent* asAqueousSoluble(IComponent& component) {
-  return dynamic_cast<IAqueousSolubleComponent*>(&component);
-}
+using detail::asAqueousSolubleComponent;
 
 std::runtime_error notAqueousSoluble(int index) {
   return std::runtime_error(detail::message("Component at index ", index,
                                             " is not of type IAqueousSolubleComponent (type is ",
-                                            kHeldComponentType, ")"));
+                                            detail::kComponentPointerTypeText, ")"));
 }
 
 }  // namespace
@@ -58,21 +51,10 @@ IComponent& StdCompositionalModel::makeComponent(std::string const& name, ICompo
     throw std::invalid_argument(detail::message(
         "ICompositionalModel cannot make a duplicate component named '", name, "'"));
   }
-  std::unique_ptr<IComponent> component;
-  switch (type) {
-    case IComponent::Type::Plain:
-      component = std::make_unique<StdComponent>(name, IComponent::Type::Plain);
-      break;
-    case IComponent::Type::AqueousSoluble: {
-      // The aqueous-soluble component has two IComponent bases; it is held through the
-      // one of its own interface, so that a dynamic_cast finds that interface again.
-      auto aqueous = std::make_unique<StdAqueousSolubleComponent>(name);
-      component.reset(static_cast<IAqueousSolubleComponent*>(aqueous.release()));
-      break;
-    }
-    default:
-      throw std::invalid_argument(detail::message("ICompositionalModel cannot make component '",
-                                                  name, "' of type ", static_cast<int>(type)));
+  std::unique_ptr<IComponent> component = detail::makeComponentOfType(name, type);
+  if (component == nullptr) {
+    throw std::invalid_argument(detail::message("ICompositionalModel cannot make component '", name,
+                                                "' of type ", static_cast<int>(type)));
   }
   components_.push_back(std::move(component));
   return *components_.back();
@@ -106,10 +88,11 @@ IAqueousSolubleComponent& StdCompositionalModel::getComponentAsAqueousSolubleCom
     std::string const& name) {
   for (auto const& component : components_) {
     if (component->isSolubleInAqueousPhase() && component->getName() == name) {
-      if (IAqueousSolubleComponent* aqueous = asAqueousSoluble(*component)) return *aqueous;
+      if (IAqueousSolubleComponent* aqueous = asAqueousSolubleComponent(*component))
+        return *aqueous;
       throw std::runtime_error(detail::message(
           "Component '", name, "' is not of type IAqueousSolubleComponent (type is ",
-          kHeldComponentType, ")"));
+          detail::kComponentPointerTypeText, ")"));
     }
   }
   throw std::runtime_error(
@@ -124,7 +107,7 @@ IAqueousSolubleComponent const& StdCompositionalModel::getComponentAsAqueousSolu
 IAqueousSolubleComponent& StdCompositionalModel::getComponentAsAqueousSolubleComponent(int index) {
   validateComponentIndex(index);
   IAqueousSolubleComponent* aqueous =
-      asAqueousSoluble(*components_[static_cast<std::size_t>(index)]);
+      asAqueousSolubleComponent(*components_[static_cast<std::size_t>(index)]);
   if (aqueous == nullptr) throw notAqueousSoluble(index);
   return *aqueous;
 }
@@ -141,7 +124,7 @@ bool StdCompositionalModel::hasComponent(std::string const& name) const {
 bool StdCompositionalModel::hasAqueousSolubleComponent(std::string const& name) const {
   return std::any_of(components_.begin(), components_.end(), [&](auto const& component) {
     return component->isSolubleInAqueousPhase() && component->getName() == name &&
-           asAqueousSoluble(*component) != nullptr;
+           asAqueousSolubleComponent(*component) != nullptr;
   });
 }
 
@@ -188,7 +171,7 @@ IAqueousSolubleComponent& StdCompositionalModel::getAqueousSolubleComponent(int 
   for (auto const& component : components_) {
     if (component->getType() != IComponent::Type::AqueousSoluble) continue;
     if (count == aqueousIndex) {
-      IAqueousSolubleComponent* aqueous = asAqueousSoluble(*component);
+      IAqueousSolubleComponent* aqueous = asAqueousSolubleComponent(*component);
       if (aqueous == nullptr) throw notAqueousSoluble(aqueousIndex);
       return *aqueous;
     }

@@ -6,15 +6,7 @@
 
 namespace Orv::Tess::Varnak {
 
-// GCC takes the visibility from the extern declaration in the header and warns that the
-// attribute here comes after the class is defined; Windows needs it here to export.
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wattributes"
-#endif
-template class ORV_TESS_VARNAK_API StdFluidModel<ICompositionalModel>;
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+// Exported through the extern declaration in the public header (see Export.h).
+template class StdFluidModel<ICompositionalModel>;
 
 }  // namespace Orv::Tess::Varnak

@@ -96,17 +96,9 @@ void StdKValueTable<T>::validate(int p, int c) const {
   }
 }
 
-// GCC takes the visibility from the extern declarations in the header and warns that the
-// attribute here comes after the class is defined; Windows needs it here to export.
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wattributes"
-#endif
-template class ORV_TESS_VARNAK_API StdKValueTable<IKValueTable>;
-template class ORV_TESS_VARNAK_API StdKValueTable<ITemperatureKValueTable>;
-template class ORV_TESS_VARNAK_API StdKValueTable<ICompositionKValueTable>;
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+// Exported through the extern declarations in the public header (see Export.h).
+template class StdKValueTable<IKValueTable>;
+template class StdKValueTable<ITemperatureKValueTable>;
+template class StdKValueTable<ICompositionKValueTable>;
 
 }  // namespace Orv::Tess::Varnak

@@ -43,16 +43,20 @@ char const* directionText(IReaction::EquilibriumReactionDirection direction) {
 
 StdReaction::StdReaction(std::string const& name) : name_(name) {}
 StdReaction::StdReaction(StdReaction const&) = default;
-// A move takes the per-component arrays along; the source is left without components,
-// so that its count never promises entries that its arrays no longer hold.
-StdReaction::StdReaction(StdReaction&& other) noexcept : StdReaction(std::string()) {
+
+// The members start empty and take the source's values by the move assignment.
+StdReaction::StdReaction(StdReaction&& other) noexcept : IReaction(other) {
   *this = std::move(other);
 }
+
 StdReaction& StdReaction::operator=(StdReaction const& other) {
   StdReaction copy(other);  // copy first: a failed copy leaves the target as it was
   *this = std::move(copy);
   return *this;
 }
+
+// Member by member, except that the per-component arrays go with their count: the source
+// is left with no components, so that it never claims entries its arrays no longer hold.
 StdReaction& StdReaction::operator=(StdReaction&& other) noexcept {
   if (this == &other) return *this;
   name_ = std::move(other.name_);
@@ -62,14 +66,11 @@ StdReaction& StdReaction::operator=(StdReaction&& other) noexcept {
   activationMolarEnergy_ = other.activationMolarEnergy_;
   ratePorosityOrder_ = other.ratePorosityOrder_;
   ratePorosityOrderIsSet_ = other.ratePorosityOrderIsSet_;
-  rateComponentOrders_ = std::move(other.rateComponentOrders_);
-  reactingComponentPhases_ = std::move(other.reactingComponentPhases_);
-  reactantStoichiometricCoefficients_ = std::move(other.reactantStoichiometricCoefficients_);
-  productStoichiometricCoefficients_ = std::move(other.productStoichiometricCoefficients_);
-  other.rateComponentOrders_.clear();
-  other.reactingComponentPhases_.clear();
-  other.reactantStoichiometricCoefficients_.clear();
-  other.productStoichiometricCoefficients_.clear();
+  rateComponentOrders_ = std::exchange(other.rateComponentOrders_, {});
+  reactingComponentPhases_ = std::exchange(other.reactingComponentPhases_, {});
+  reactantStoichiometricCoefficients_ =
+      std::exchange(other.reactantStoichiometricCoefficients_, {});
+  productStoichiometricCoefficients_ = std::exchange(other.productStoichiometricCoefficients_, {});
   hasEquilibriumDeviationTerms_ = other.hasEquilibriumDeviationTerms_;
   equilibriumModelType_ = other.equilibriumModelType_;
   equilibriumLiquidComponentIndex_ = other.equilibriumLiquidComponentIndex_;

@@ -2,6 +2,8 @@
 // not by name: the target is first given as many components as the source (its own
 // surplus deleted from the end, its shortfall made with the source's names and types), and
 // each then receives the content of the source's component at its index.
+#include <string>
+
 #include "Orv/Tess/Varnak/Copy.h"
 #include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
@@ -37,7 +39,10 @@ void alignComponents(ICompositionalModel const& source, ICompositionalModel& tar
   }
   while (target.getNumComponents() < numComponents) {
     IComponent const& model = source.getComponent(target.getNumComponents());
-    target.makeComponent(model.getName(), model.getType());
+    // The name is read before the type, not in whatever order a call's arguments run.
+    std::string const name = model.getName();
+    IComponent::Type const type = model.getType();
+    target.makeComponent(name, type);
   }
 }
 
@@ -72,7 +77,10 @@ void copy(ICompositionalModel const& source, ICompositionalModel& target, int fl
   alignComponents(source, target);
   int const numComponents = source.getNumComponents();
   for (int i = 0; i < numComponents; ++i) {
-    copy(source.getComponent(i), target.getComponent(i), flags);
+    // The source's component is fetched before the target's: as arguments of one call
+    // the two lookups would run in an order the compiler picks.
+    IComponent const& from = source.getComponent(i);
+    copy(from, target.getComponent(i), flags);
     // The coefficients are symmetric and a 0.0 removes an entry, so writing each pair
     // once, below the diagonal, makes the whole matrix agree for these components.
     for (int j = 0; j < i; ++j) {
@@ -86,7 +94,8 @@ void copy(ICompositionalModel const& source, ICompositionalModel& target,
   alignComponents(source, target);
   int const numComponents = source.getNumComponents();
   for (int i = 0; i < numComponents; ++i) {
-    transferProperty(source.getComponent(i), target.getComponent(i), property);
+    IComponent const& from = source.getComponent(i);
+    transferProperty(from, target.getComponent(i), property);
   }
 }
 

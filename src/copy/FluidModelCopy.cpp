@@ -43,7 +43,11 @@ void copy(IFluidModel const& source, IFluidModel& target, int flags) {
   std::set<std::string> const targetNames = target.getInitialConditionNames();
   for (std::string const& name : sourceNames) {
     if (targetNames.count(name) != 0) {
-      copy(source.getInitialCondition(name), target.getInitialCondition(name), flags);
+      // Looked up one after the other, the source's first: as arguments of one call
+      // the two lookups would run in an order the compiler picks.
+      IInitialCondition const& from = source.getInitialCondition(name);
+      IInitialCondition& into = target.getInitialCondition(name);
+      copy(from, into, flags);
     }
   }
 }
@@ -61,8 +65,10 @@ void copy(IInitialCondition const& source, IInitialCondition& target, int flags)
   for (int key = 0; key < kNumDepthTableProperties; ++key) {
     auto const property = static_cast<IInitialCondition::Property>(key);
     if (source.hasDepthTable(property)) {
-      // The non-const getter makes an empty table when the target has none.
-      copy(source.getDepthTable(property), target.getDepthTable(property), flags);
+      // The target's table first: its non-const getter makes an empty one when the
+      // target has none. The source's is fetched after it, in this fixed order.
+      IDepthTable& into = target.getDepthTable(property);
+      copy(source.getDepthTable(property), into, flags);
     } else {
       target.deleteDepthTable(property);
     }

@@ -1,8 +1,9 @@
 // Member definitions of StdFluidModel<T>. A model kind includes this header in the one
-// source file that instantiates StdFluidModel for its interface:
+// source file that instantiates StdFluidModel for its interface (the export comes from the
+// extern declaration in the model's public header, see Export.h):
 //
 //     #include "fluidmodel/StdFluidModelImpl.h"
-//     template class ORV_TESS_VARNAK_API StdFluidModel<IBlackOilModel>;
+//     template class StdFluidModel<IBlackOilModel>;
 #ifndef ORV_TESS_VARNAK_SRC_FLUIDMODEL_STDFLUIDMODELIMPL_H
 #define ORV_TESS_VARNAK_SRC_FLUIDMODEL_STDFLUIDMODELIMPL_H
 

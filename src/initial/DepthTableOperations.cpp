@@ -16,7 +16,9 @@ struct Ends {
 };
 
 bool isIncreasing(IDepthTable const& table, int n) {
-  return table.getDepth(n - 1) > table.getDepth(0);
+  double const first = table.getDepth(0);  // read in row order, the same on every compiler
+  double const last = table.getDepth(n - 1);
+  return last > first;
 }
 
 Ends ends(bool increasing, int n) { return increasing ? Ends{0, n - 1} : Ends{n - 1, 0}; }

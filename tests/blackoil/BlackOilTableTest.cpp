@@ -159,10 +159,12 @@ TYPED_TEST(TableKinds, CopiesAndClonesShareNothingWithTheirSource) {
   fill(source, 50.0);
   EXPECT_EQ(snapshot(copied), changedCopy);
 
-  // Self-assignment keeps the content.
+  // Self-assignment, by copy or by move, keeps the content.
   probe::Snapshot const refilled = snapshot(source);
   TypeParam& self = source;
   source = self;
+  EXPECT_EQ(snapshot(source), refilled);
+  source = std::move(self);
   EXPECT_EQ(snapshot(source), refilled);
 
   // Moves carry the whole content over.

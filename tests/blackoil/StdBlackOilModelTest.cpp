@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "Orv/Tess/Varnak/IDeadOilTable.h"
@@ -175,6 +176,12 @@ TEST(StdBlackOilModel, ACopySharesTheOilTablesAndOwnsEverythingElse) {
   copy.getMiscibilityTable()->setSize(0);
   EXPECT_EQ(source.getSolventTable()->getPressure(1), 200.0);
   EXPECT_EQ(source.getMiscibilityTable()->getSize(), 1);
+
+  // A model has no move: moving from one copies it, and the source keeps every table.
+  ovt::StdBlackOilModel moved(std::move(source));
+  EXPECT_NE(source.getGasTable(), nullptr);  // NOLINT(bugprone-use-after-move)
+  EXPECT_NE(source.getSolventTable(), nullptr);
+  EXPECT_EQ(moved.getOilTable(1), source.getOilTable(1));
 
   // No gas, solvent or miscibility table where the source has none.
   ovt::StdBlackOilModel bare;

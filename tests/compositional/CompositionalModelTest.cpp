@@ -208,11 +208,23 @@ TEST(CompositionalModel, AqueousIndicesCountOnlyTheAqueousSolubleComponents) {
                      "Component at index 0 is not of type IAqueousSolubleComponent (type is "
                      "class Orv::Tess::Varnak::IComponent *)");
   for (char const* name : {"K1", "K9"}) {
-    EXPECT_THROW_EXACT(
-        m.getComponentAsAqueousSolubleComponent(name), std::runtime_error,
-        std::string("No IAqueousSolubleComponent  '") + name + "' found in ICompositionalModel.");
+    std::string const message =
+        std::string("No IAqueousSolubleComponent  '") + name + "' found in ICompositionalModel.";
+    EXPECT_THROW_EXACT(m.getComponentAsAqueousSolubleComponent(name), std::runtime_error, message);
+    EXPECT_THROW_EXACT(c.getComponentAsAqueousSolubleComponent(name), std::runtime_error, message);
   }
+  EXPECT_THROW_EXACT(c.getAqueousSolubleComponent(2), std::range_error,
+                     "Invalid IAqueousSolubleComponent index (2) passed to ICompositionalModel.");
   EXPECT_EQ(snapshot(m), before);
+
+  // Deleting a component renumbers the aqueous indices with the component indices.
+  m.deleteComponent(1);
+  EXPECT_EQ(m.getNumAqueousSolubleComponents(), 1);
+  EXPECT_EQ(m.getAqueousSolubleComponent(0).getName(), "K4");
+  EXPECT_EQ(&m.getAqueousSolubleComponent(0), &m.getComponentAsAqueousSolubleComponent(2));
+  EXPECT_THROW_EXACT(m.getAqueousSolubleComponent(1), std::range_error,
+                     "Invalid IAqueousSolubleComponent index (1) passed to ICompositionalModel.");
+  EXPECT_FALSE(m.hasAqueousSolubleComponent("K2"));
 }
 
 // Five components with every pair below the diagonal set to a value that names it.

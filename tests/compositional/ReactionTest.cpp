@@ -207,4 +207,25 @@ TEST(Reaction, CopiesCarryEveryValueAndAreIndependent) {
   EXPECT_EQ(snapshot(moved), original);
 }
 
+TEST(Reaction, AMovedFromReactionHoldsNoComponents) {
+  // The per-component arrays go with the move; the source must not go on claiming them.
+  StdReaction source = combustion();
+  StdReaction moved(std::move(source));
+  EXPECT_EQ(moved.getNumComponents(), 4);
+  EXPECT_EQ(source.getNumComponents(), 0);
+  EXPECT_THROW_EXACT(source.getRateComponentOrder(0), std::range_error, kBadComponent);
+  EXPECT_THROW_EXACT(source.setReactingComponentPhase(3, Phase::Oil), std::range_error,
+                     kBadComponent);
+
+  StdReaction target("OTHER");
+  target = std::move(moved);
+  EXPECT_EQ(snapshot(target), snapshot(combustion()));
+  EXPECT_EQ(moved.getNumComponents(), 0);
+  EXPECT_THROW_EXACT(moved.getProductStoichiometricCoefficient(0), std::range_error, kBadComponent);
+
+  // A moved-from reaction is usable again once sized.
+  source.setNumComponents(2);
+  EXPECT_EQ(source.getReactingComponentPhaseAsString(1), "ALL");
+}
+
 }  // namespace

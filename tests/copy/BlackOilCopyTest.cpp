@@ -12,6 +12,8 @@
 #include "Orv/Tess/Varnak/StdMisciblityTable.h"
 #include "Orv/Tess/Varnak/StdSolventTable.h"
 #include "copy/BlackOilState.h"
+#include "copy/LoggingModels.h"
+#include "copy/LoggingTables.h"
 #include "copy/Recorders.h"
 
 using namespace Orv::Tess::Varnak;
@@ -59,42 +61,6 @@ TEST(OilTableCopy, ReadsTheSourceAndWritesTheTargetThroughTheInterfaceInOrder) {
   };
   EXPECT_EQ(log.calls, expected);
   EXPECT_EQ(rows(target), rows(source));
-}
-
-TEST(CompressibleOilTableCopy, TransfersThePerRowPairsFirstAndNoThermalValue) {
-  recorders::CallLog log;
-  recorders::RecordingCompressibleOilTable source(log, "S");
-  recorders::RecordingCompressibleOilTable target(log, "T");
-  fill(source, {1}, 10.0);
-  fillExtras(source, 10.0);
-  fill(target, {2, 2, 2}, 20.0);
-  log.calls.clear();
-
-  copy(source, target, 0);
-
-  std::vector<std::string> const expected{
-      "S.getSaturatedSize()",
-      "T.setSaturatedSize(1)",
-      "S.getCompressibility(0)",
-      "T.setCompressibility(0,10.1)",
-      "S.getViscosibility(0)",
-      "T.setViscosibility(0,10.2)",
-      "S.getSaturatedSize()",
-      "T.setSaturatedSize(1)",
-      "S.getUndersaturatedSize(0)",
-      "T.setUndersaturatedSize(0,1)",
-      "S.getGasOilRatio(0)",
-      "T.setGasOilRatio(0,10)",
-      "S.getPressure(0,0)",
-      "T.setPressure(0,0,11)",
-      "S.getFormationVolumeFactor(0,0)",
-      "T.setFormationVolumeFactor(0,0,1.1)",
-      "S.getViscosity(0,0)",
-      "T.setViscosity(0,0,1)",
-      "S.getSurfaceDensity()",
-      "T.setSurfaceDensity(10.5)",
-  };
-  EXPECT_EQ(log.calls, expected);
 }
 
 TEST(CompressibleOilTableCopy, LeavesTheTargetWithTheSourceRowsAndPairsAndItsOwnThermalValues) {
@@ -393,4 +359,172 @@ TEST(BlackOilModelCopy, MakesFillsOrDeletesTheGasTableUnderBitEight) {
   EXPECT_NE(other.getGasTable(), nullptr);
   copy(none, other, 8);
   EXPECT_EQ(other.getGasTable(), nullptr);
+}
+
+TEST(BlackOilModelCopy, FetchesMakesAndDeletesTablesInTheOrderOfItsSteps) {
+  using recorders::LoggingBlackOilModel;
+  recorders::CallLog log;
+
+  // A source with a gas table and three oil tables (plain, compressible, dead oil) under
+  // regions 1, 2 and 4, into a target that lacks water, a gas table and region 1, holds
+  // a dead-oil table under 2 and a table under 3.
+  LoggingBlackOilModel source(log, "S");
+  source.gasDensity(0.9);
+  source.oilDensity(850.0);
+  source.makeWaterProperties();
+  for (char const* name : {"A", "EQL"}) source.makeInitialCondition(name);
+  source.makeGasTable();
+  source.makeOilTable(1);
+  source.makeCompressibleOilTable(2);
+  source.makeDeadOilTable(4);
+  source.makeSolventTable();
+  LoggingBlackOilModel target(log, "T");
+  for (char const* name : {"B", "EQL"}) target.makeInitialCondition(name);
+  target.makeDeadOilTable(2);
+  target.makeOilTable(3);
+  log.calls.clear();
+
+  copy(source, target, 1 | 2 | 4 | 8 | 16);
+  std::vector<std::string> const filling{
+      "S.gasDensity()",
+      "T.gasDensity(0.9)",
+      "S.oilDensity()",
+      "T.oilDensity(850)",
+      "S.getWaterProperties()",
+      "T.getWaterProperties()",
+      "T.makeWaterProperties()",
+      "S.getInitialConditionNames()",
+      "T.getInitialConditionNames()",
+      "S.getInitialCondition(EQL)",
+      "T.getInitialCondition(EQL)",
+      "S.getGasTable()",
+      "T.getGasTable()",
+      "T.makeGasTable()",
+      "S.getNumOfOilTables()",
+      "S.getOilTable(1)",
+      "T.getOilTable(1)",
+      "T.makeOilTable(1)",
+      "S.getOilTable(2)",
+      "T.getOilTable(2)",
+      "T.makeCompressibleOilTable(2)",
+      "S.getOilTable(3)",
+      "T.deleteOilTable(3)",
+  };
+  EXPECT_EQ(log.calls, filling);
+
+  // Again: now the target holds every table, of the right kinds, and makes nothing.
+  log.calls.clear();
+  copy(source, target, 8 | 16);
+  std::vector<std::string> const refilling{
+      "S.gasDensity()",     "T.gasDensity(0.9)", "S.oilDensity()",        "T.oilDensity(850)",
+      "S.getGasTable()",    "T.getGasTable()",   "S.getNumOfOilTables()", "S.getOilTable(1)",
+      "T.getOilTable(1)",   "S.getOilTable(2)",  "T.getOilTable(2)",      "S.getOilTable(3)",
+      "T.deleteOilTable(3)"};
+  EXPECT_EQ(log.calls, refilling);
+
+  // A plain source table fills a compressible target table; a source without water or a
+  // gas table deletes the target's.
+  LoggingBlackOilModel bare(log, "S");
+  bare.makeOilTable(1);
+  log.calls.clear();
+  copy(bare, target, -1);
+  std::vector<std::string> const emptying{"S.gasDensity()",
+                                          "T.gasDensity(0)",
+                                          "S.oilDensity()",
+                                          "T.oilDensity(0)",
+                                          "S.getWaterProperties()",
+                                          "T.deleteWaterProperties()",
+                                          "S.getInitialConditionNames()",
+                                          "T.getInitialConditionNames()",
+                                          "S.getGasTable()",
+                                          "T.deleteGasTable()",
+                                          "S.getNumOfOilTables()",
+                                          "S.getOilTable(1)",
+                                          "T.getOilTable(1)"};
+  target.makeCompressibleOilTable(1);
+  log.calls.clear();
+  copy(bare, target, -1);
+  EXPECT_EQ(log.calls, emptying);
+
+  // Without bits 8 and 16 the table count is still read, and nothing else of the tables.
+  log.calls.clear();
+  copy(source, target, 0);
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{"S.gasDensity()", "T.gasDensity(0.9)", "S.oilDensity()",
+                                      "T.oilDensity(850)", "S.getNumOfOilTables()"}));
+}
+
+TEST(CompressibleOilTableCopy, SizesAndFillsThePairsBeforeTheTwoLevelTransfer) {
+  recorders::CallLog log;
+  recorders::LoggingCompressibleOilTable source(log, "S");
+  source.setSaturatedSize(2);
+  source.setGasOilRatio(0, 10.0);
+  source.setGasOilRatio(1, 20.0);
+  source.setCompressibility(0, 0.5);
+  source.setCompressibility(1, 0.25);
+  source.setViscosibility(0, 0.125);
+  source.setViscosibility(1, 0.0625);
+  source.setSurfaceDensity(800.0);
+  recorders::LoggingCompressibleOilTable target(log, "T");
+  target.setSaturatedSize(3);
+  log.calls.clear();
+
+  copy(source, target, -1);
+  std::vector<std::string> const expected{
+      "S.getSaturatedSize()", "T.setSaturatedSize(2)", "S.getCompressibility(0)",
+      "T.setCompressibility(0,0.5)", "S.getViscosibility(0)", "T.setViscosibility(0,0.125)",
+      "S.getCompressibility(1)", "T.setCompressibility(1,0.25)", "S.getViscosibility(1)",
+      "T.setViscosibility(1,0.0625)",
+      // The two-level transfer reads the count again and sizes the rows once more.
+      "S.getSaturatedSize()", "T.setSaturatedSize(2)", "S.getUndersaturatedSize(0)",
+      "T.setUndersaturatedSize(0,0)", "S.getGasOilRatio(0)", "T.setGasOilRatio(0,10)",
+      "S.getUndersaturatedSize(1)", "T.setUndersaturatedSize(1,0)", "S.getGasOilRatio(1)",
+      "T.setGasOilRatio(1,20)", "S.getSurfaceDensity()", "T.setSurfaceDensity(800)"};
+  EXPECT_EQ(log.calls, expected);
+}
+
+TEST(SolventAndMiscibilityTableCopy, ReadTheSourceSizeBeforeEveryRow) {
+  recorders::CallLog log;
+  recorders::LoggingSolventTable solvent(log, "S");
+  solvent.setSize(2);
+  solvent.setPressure(0, 100.0);
+  solvent.setPressure(1, 200.0);
+  solvent.setFormationVolumeFactor(0, 1.5);
+  solvent.setFormationVolumeFactor(1, 1.25);
+  solvent.setViscosity(0, 0.5);
+  solvent.setViscosity(1, 0.25);
+  solvent.setSurfaceDensity(0.75);
+  recorders::LoggingSolventTable solventTarget(log, "T");
+  solventTarget.setSize(4);
+  log.calls.clear();
+  copy(solvent, solventTarget, -1);
+  EXPECT_EQ(
+      log.calls,
+      (std::vector<std::string>{
+          "S.getSize()", "T.setSize(2)", "S.getSize()", "S.getPressure(0)", "T.setPressure(0,100)",
+          "S.getFormationVolumeFactor(0)", "T.setFormationVolumeFactor(0,1.5)", "S.getViscosity(0)",
+          "T.setViscosity(0,0.5)", "S.getSize()", "S.getPressure(1)", "T.setPressure(1,200)",
+          "S.getFormationVolumeFactor(1)", "T.setFormationVolumeFactor(1,1.25)",
+          "S.getViscosity(1)", "T.setViscosity(1,0.25)", "S.getSize()", "S.getSurfaceDensity()",
+          "T.setSurfaceDensity(0.75)"}));
+
+  recorders::LoggingMiscibilityTable miscibility(log, "S");
+  miscibility.setSize(2);
+  miscibility.setOilPressure(0, 50.0);
+  miscibility.setOilPressure(1, 60.0);
+  miscibility.setMiscibility(0, 0.5);
+  miscibility.setMiscibility(1, 1.0);
+  miscibility.setViscosityMixingParameter(0.625);
+  miscibility.setDensityMixingParameter(0.375);
+  recorders::LoggingMiscibilityTable miscibilityTarget(log, "T");
+  log.calls.clear();
+  copy(miscibility, miscibilityTarget, -1);
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{
+                "S.getSize()", "T.setSize(2)", "S.getSize()", "S.getOilPressure(0)",
+                "T.setOilPressure(0,50)", "S.getMiscibility(0)", "T.setMiscibility(0,0.5)",
+                "S.getSize()", "S.getOilPressure(1)", "T.setOilPressure(1,60)",
+                "S.getMiscibility(1)", "T.setMiscibility(1,1)", "S.getSize()",
+                "S.getViscosityMixingParameter()", "T.setViscosityMixingParameter(0.625)",
+                "S.getDensityMixingParameter()", "T.setDensityMixingParameter(0.375)"}));
 }

@@ -9,9 +9,11 @@
 #include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/StdComponent.h"
 #include "copy/ComponentState.h"
+#include "copy/LoggingModels.h"
 
 using namespace Orv::Tess::Varnak;
 using namespace componentstate;
+using solubilitystate::fillRows;
 using Type = IComponent::Type;
 
 TEST(ComponentCopy, TransfersTheFiftyThreePropertiesAndTheFourChoicesOnly) {
@@ -96,7 +98,7 @@ TEST(AqueousSolubleComponentCopy, FillsOrMakesTablesByKindAndNameAndKeepsTheTarg
        static_cast<IAqueousSolubleComponent&>(target), 0);
 
   auto expected = tablesOf(source);
-  expected["interaction Z with "] = own.at("interaction Z with ");
+  expected["interaction Z"] = own.at("interaction Z");
   expected["temperature X"] = own.at("temperature X");
   EXPECT_EQ(tablesOf(target), expected);
   // The component part is the component copy's business.
@@ -107,4 +109,83 @@ TEST(AqueousSolubleComponentCopy, FillsOrMakesTablesByKindAndNameAndKeepsTheTarg
   copy(static_cast<IAqueousSolubleComponent const&>(bare),
        static_cast<IAqueousSolubleComponent&>(target), 0);
   EXPECT_EQ(tablesOf(target), expected);
+}
+
+TEST(ComponentCopy, WalksTheKeysUpwardThenTheChoicesThenAsksTheTarget) {
+  recorders::CallLog log;
+  recorders::LoggingComponent source(log, "S", Type::Plain);
+  recorders::LoggingComponent target(log, "T", Type::Plain);
+  setProperties(source, {{0, 16.5}, {5, 0.25}});
+  setProperties(target, {{5, 0.5}, {9, 0.75}});
+  setChoices(source, 1);
+  log.calls.clear();
+
+  copy(source, target, 0);
+
+  std::vector<std::string> expected;
+  for (int k = 0; k <= 52; ++k) {
+    std::string const key = std::to_string(k);
+    expected.push_back("S.hasProperty(" + key + ")");
+    if (k == 0 || k == 5) {
+      expected.push_back("S.getProperty(" + key + ")");
+      expected.push_back("T.setProperty(" + key + (k == 0 ? ",16.5)" : ",0.25)"));
+    } else {
+      expected.push_back("T.deleteProperty(" + key + ")");
+    }
+  }
+  expected.insert(expected.end(),
+                  {"S.getVolatilityType()", "T.setVolatilityType(1)", "S.getCompressibilityType()",
+                   "T.setCompressibilityType(2)", "S.getOilViscosityCorrelation()",
+                   "T.setOilViscosityCorrelation(3)", "S.getOilViscosityCorrelationUsage()",
+                   "T.setOilViscosityCorrelationUsage(4)", "T.isSolubleInAqueousPhase()"});
+  EXPECT_EQ(log.calls, expected);
+}
+
+TEST(AqueousSolubleComponentCopy, MakesEachTargetTableBeforeReadingTheSourceKindByKind) {
+  recorders::CallLog log;
+  recorders::LoggingAqueousSolubleComponent source(log, "S");
+  furnishTables(source, 100.0);
+  source.makeSaltSolubilityTable("Y");
+  recorders::LoggingAqueousSolubleComponent target(log, "T");
+  target.makeSaltSolubilityTable("Y");
+  std::vector<std::string> const expected{
+      "S.hasSolubilityTable()",
+      "T.makeSolubilityTable()",
+      "S.getSolubilityTable()",
+      "S.hasSolubilityWaterPropertiesTable()",
+      "T.makeSolubilityWaterPropertiesTable()",
+      "S.getSolubilityWaterPropertiesTable()",
+      "S.getTemperatureSolubilityTableNames()",
+      "T.makeTemperatureSolubilityTable(T80)",
+      "S.getTemperatureSolubilityTable(T80)",
+      "S.getSaltSolubilityTableNames()",
+      "T.makeSaltSolubilityTable(X)",
+      "S.getSaltSolubilityTable(X)",
+      "T.makeSaltSolubilityTable(Y)",
+      "S.getSaltSolubilityTable(Y)",
+      "S.getInteractionSolubilityTableNames()",
+      "T.makeInteractionSolubilityTable(I)",
+      "S.getInteractionSolubilityTable(I)",
+  };
+  log.calls.clear();
+  copy(static_cast<IAqueousSolubleComponent const&>(source),
+       static_cast<IAqueousSolubleComponent&>(target), 0);
+  EXPECT_EQ(log.calls, expected);
+
+  // The component copy ends with the same calls (the component part logs nothing here).
+  log.calls.clear();
+  copy(static_cast<IComponent const&>(static_cast<IAqueousSolubleComponent const&>(source)),
+       static_cast<IComponent&>(static_cast<IAqueousSolubleComponent&>(target)), 0);
+  EXPECT_EQ(log.calls, expected);
+
+  // A source without tables is only asked.
+  recorders::LoggingAqueousSolubleComponent bare(log, "S");
+  log.calls.clear();
+  copy(static_cast<IAqueousSolubleComponent const&>(bare),
+       static_cast<IAqueousSolubleComponent&>(target), 0);
+  EXPECT_EQ(log.calls,
+            (std::vector<std::string>{
+                "S.hasSolubilityTable()", "S.hasSolubilityWaterPropertiesTable()",
+                "S.getTemperatureSolubilityTableNames()", "S.getSaltSolubilityTableNames()",
+                "S.getInteractionSolubilityTableNames()"}));
 }

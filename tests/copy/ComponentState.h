@@ -10,10 +10,7 @@
 
 #include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/IComponent.h"
-#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
-#include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
-#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "copy/SolubilityState.h"
 
 namespace componentstate {
 
@@ -80,65 +77,30 @@ inline ComponentState copied(ComponentState const& source, ComponentState const&
   return s;
 }
 
-// A solubility table's rows as {pressure, ratio, volume, viscosity, compressibility}.
-inline void fillRows(ISolubilityWaterPropertiesTable& t, int rows, double seed) {
-  t.setNumPressures(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setPressure(i, seed + i);
-    t.setSolutionRatio(i, seed + i + 0.1);
-    t.setFormationVolume(i, seed + i + 0.2);
-    t.setViscosity(i, seed + i + 0.3);
-    t.setCompressibility(i, seed + i + 0.4);
-  }
-}
-
-inline std::vector<double> rowsOf(ISolubilityTable const& t) {
-  std::vector<double> s{static_cast<double>(t.getNumPressures())};
-  for (int i = 0; i < t.getNumPressures(); ++i) {
-    s.insert(s.end(), {t.getPressure(i), t.getSolutionRatio(i)});
-  }
-  return s;
-}
-
-inline std::vector<double> rowsOf(ISolubilityWaterPropertiesTable const& t) {
-  auto s = rowsOf(static_cast<ISolubilityTable const&>(t));
-  for (int i = 0; i < t.getNumPressures(); ++i) {
-    s.insert(s.end(), {t.getFormationVolume(i), t.getViscosity(i), t.getCompressibility(i)});
-  }
-  return s;
-}
-
 // Every solubility table of an aqueous-soluble component, by kind and name.
-inline std::map<std::string, std::vector<double>> tablesOf(IAqueousSolubleComponent const& c) {
-  std::map<std::string, std::vector<double>> s;
-  if (c.hasSolubilityTable()) s["solubility"] = rowsOf(c.getSolubilityTable());
+inline std::map<std::string, solubilitystate::Contents> tablesOf(
+    IAqueousSolubleComponent const& c) {
+  using solubilitystate::contents;
+  std::map<std::string, solubilitystate::Contents> s;
+  if (c.hasSolubilityTable()) s["plain"] = contents(c.getSolubilityTable());
   if (c.hasSolubilityWaterPropertiesTable()) {
-    s["water"] = rowsOf(c.getSolubilityWaterPropertiesTable());
+    s["water"] = contents(c.getSolubilityWaterPropertiesTable());
   }
   for (auto const& name : c.getTemperatureSolubilityTableNames()) {
-    auto const& t = c.getTemperatureSolubilityTable(name);
-    auto rows = rowsOf(t);
-    rows.push_back(t.getTemperature());
-    s["temperature " + name] = rows;
+    s["temperature " + name] = contents(c.getTemperatureSolubilityTable(name));
   }
   for (auto const& name : c.getSaltSolubilityTableNames()) {
-    auto const& t = c.getSaltSolubilityTable(name);
-    auto rows = rowsOf(t);
-    rows.insert(rows.end(), {t.getSaltConcentration(), t.getBrineSurfaceDensity(),
-                             t.getRefSaltConcentration()});
-    s["salt " + name] = rows;
+    s["salt " + name] = contents(c.getSaltSolubilityTable(name));
   }
   for (auto const& name : c.getInteractionSolubilityTableNames()) {
-    auto const& t = c.getInteractionSolubilityTable(name);
-    auto rows = rowsOf(t);
-    rows.push_back(t.getInteractionComponentMoleFraction());
-    s["interaction " + name + " with " + t.getInteractionComponentName()] = rows;
+    s["interaction " + name] = contents(c.getInteractionSolubilityTable(name));
   }
   return s;
 }
 
 // Gives an aqueous-soluble component a table of every kind.
 inline void furnishTables(IAqueousSolubleComponent& c, double seed) {
+  using solubilitystate::fillRows;
   auto& plain = c.makeSolubilityTable();
   plain.setNumPressures(2);
   plain.setPressure(1, seed);

@@ -15,6 +15,7 @@
 #include "Orv/Tess/Varnak/StdCompositionalModel.h"
 #include "copy/ComponentState.h"
 #include "copy/FluidState.h"
+#include "copy/LoggingModels.h"
 #include "support/Expect.h"
 
 using namespace Orv::Tess::Varnak;
@@ -194,4 +195,91 @@ TEST(CompositionalModelCopy, OnePropertyCopyAlignsThenTransfersThatPropertyAlone
   EXPECT_EQ(target.getEquationOfState(), Eos::PengRobinson);
   EXPECT_EQ(fluidstate::snapshot(target), fluid);
   EXPECT_TRUE(coefficientsOf(target).empty());
+}
+
+TEST(CompositionalModelCopy, TalksToBothModelsInTheOrderOfItsSteps) {
+  recorders::CallLog log;
+  recorders::LoggingCompositionalModel source(log, "S");
+  source.setEquationOfState(Eos::SoaveRedlichKwong);
+  source.makeWaterProperties();
+  for (char const* name : {"A", "B", "E"}) source.makeComponent(name, Type::Plain);
+  source.getBICs().setBIC(1, 0, 0.1);
+  source.getBICs().setBIC(2, 1, 0.3);
+  recorders::LoggingCompositionalModel target(log, "T");
+  target.makeComponent("P", Type::Plain);
+  std::string const eos = std::to_string(static_cast<int>(Eos::SoaveRedlichKwong));
+  log.calls.clear();
+
+  copy(source, target, 1 | 32);
+  std::vector<std::string> const expected{
+      // The fluid-model part, then the equation of state.
+      "S.getWaterProperties()", "T.getWaterProperties()", "T.makeWaterProperties()",
+      "S.getEquationOfState()", "T.setEquationOfState(" + eos + ")",
+      // Alignment: B and E are made after P, with the source's names and types.
+      "S.getNumComponents()", "T.getNumComponents()", "T.getNumComponents()",
+      "T.getNumComponents()", "S.getComponent(1)", "T.makeComponent(B,0)", "T.getNumComponents()",
+      "T.getNumComponents()", "S.getComponent(2)", "T.makeComponent(E,0)", "T.getNumComponents()",
+      // Each component, source side first, then its coefficients below the diagonal.
+      "S.getNumComponents()", "S.getComponent(0)", "T.getComponent(0)", "S.getComponent(1)",
+      "T.getComponent(1)", "T.getBICs()", "S.getBICs()", "S.getBIC(1,0)", "T.setBIC(1,0,0.1)",
+      "S.getComponent(2)", "T.getComponent(2)", "T.getBICs()", "S.getBICs()", "S.getBIC(2,0)",
+      "T.setBIC(2,0,0)", "T.getBICs()", "S.getBICs()", "S.getBIC(2,1)", "T.setBIC(2,1,0.3)"};
+  EXPECT_EQ(log.calls, expected);
+
+  log.calls.clear();
+  copy(source, target, ~(1 | 2 | 32));
+  EXPECT_EQ(log.calls, (std::vector<std::string>{"S.getEquationOfState()",
+                                                 "T.setEquationOfState(" + eos + ")"}));
+}
+
+TEST(CompositionalModelCopy, AlignsByDeletingTheLastOrMakingWithTheSourceNameThenType) {
+  using recorders::LoggingComponentsSource;
+  std::string const acentric = std::to_string(static_cast<int>(Property::AcentricFactor));
+  recorders::CallLog log;
+  LoggingComponentsSource source(
+      log, {{"A", Type::Plain}, {"B", Type::AqueousSoluble}, {"E", Type::Plain}});
+  source.getComponent(1).setProperty(Property::AcentricFactor, 0.2);
+
+  // After the alignment, one property of each component. The source's component is
+  // fetched first (not logged here), then the target's, which logs nothing of its own.
+  std::vector<std::string> const transfer{"T.getComponent(0)",
+                                          "A.hasProperty(" + acentric + ")",
+                                          "T.getComponent(1)",
+                                          "B.hasProperty(" + acentric + ")",
+                                          "B.getProperty(" + acentric + ")",
+                                          "T.getComponent(2)",
+                                          "E.hasProperty(" + acentric + ")"};
+  auto with = [&transfer](std::vector<std::string> front) {
+    front.insert(front.end(), transfer.begin(), transfer.end());
+    return front;
+  };
+
+  recorders::LoggingCompositionalModel longer(log, "T");
+  for (char const* name : {"P", "Q", "R", "S", "U"}) longer.makeComponent(name, Type::Plain);
+  log.calls.clear();
+  copy(source, longer, Property::AcentricFactor);
+  EXPECT_EQ(log.calls, with({"T.getNumComponents()", "T.getNumComponents()", "T.deleteComponent(4)",
+                             "T.getNumComponents()", "T.getNumComponents()", "T.deleteComponent(3)",
+                             "T.getNumComponents()", "T.getNumComponents()"}));
+
+  recorders::LoggingCompositionalModel shorter(log, "T");
+  shorter.makeComponent("P", Type::Plain);
+  log.calls.clear();
+  copy(source, shorter, Property::AcentricFactor);
+  EXPECT_EQ(log.calls, with({"T.getNumComponents()", "T.getNumComponents()", "T.getNumComponents()",
+                             "B.getName()", "B.getType()", "T.makeComponent(B,1)",
+                             "T.getNumComponents()", "T.getNumComponents()", "E.getName()",
+                             "E.getType()", "T.makeComponent(E,0)", "T.getNumComponents()"}));
+
+  // A name the target already holds stops the alignment at that make.
+  recorders::LoggingCompositionalModel clashing(log, "T");
+  clashing.makeComponent("E", Type::Plain);
+  clashing.makeComponent("X", Type::Plain);
+  log.calls.clear();
+  EXPECT_THROW_EXACT(copy(source, clashing, Property::AcentricFactor), std::invalid_argument,
+                     "ICompositionalModel cannot make a duplicate component named 'E'");
+  EXPECT_EQ(log.calls, (std::vector<std::string>{"T.getNumComponents()", "T.getNumComponents()",
+                                                 "T.getNumComponents()", "E.getName()",
+                                                 "E.getType()", "T.makeComponent(E,0)"}));
+  EXPECT_EQ(clashing.StdCompositionalModel::getNumComponents(), 2);
 }

@@ -2,11 +2,13 @@
 // resizing does to the target's old values, it ends with exactly the source's content.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "Orv/Tess/Varnak/Copy.h"
 #include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
+#include "copy/LoggingTables.h"
 
 using namespace Orv::Tess::Varnak;
 
@@ -76,4 +78,31 @@ TEST(KValueAndViscosityIndexTableCopy, LeaveTheTargetWithExactlyTheSourceContent
     copy(indexSource, indexTarget, 0);
     EXPECT_EQ(snapshot(indexTarget), snapshot(indexSource));
   }
+}
+
+TEST(KValueAndViscosityIndexTableCopy, ReadTheCountsOnceAndSizeBeforeWriting) {
+  recorders::CallLog log;
+  recorders::LoggingTemperatureKValueTable source(log, "S");
+  fill(source, 2, 1, 100.0);
+  recorders::LoggingTemperatureKValueTable target(log, "T");
+  fill(target, 3, 2, 900.0);
+  log.calls.clear();
+  copy(source, target, -1);
+  EXPECT_EQ(log.calls, (std::vector<std::string>{"S.getNumPressures()", "S.getNumComponents()",
+                                                 "S.getTemperature()", "T.setNumPressures(2)",
+                                                 "T.setNumComponents(1)", "T.setTemperature(100)",
+                                                 "T.setPressure(0,100)", "T.setKValue(0,0,101)",
+                                                 "T.setPressure(1,110)", "T.setKValue(1,0,111)"}));
+
+  recorders::LoggingOilViscosityIndexTable indexSource(log, "S");
+  fill(indexSource, 2, 1, 100.0);
+  recorders::LoggingOilViscosityIndexTable indexTarget(log, "T");
+  fill(indexTarget, 3, 2, 900.0);
+  log.calls.clear();
+  copy(indexSource, indexTarget, -1);
+  EXPECT_EQ(log.calls, (std::vector<std::string>{
+                           "S.getNumMolefractions()", "S.getNumComponents()",
+                           "T.setNumMolefractions(2)", "T.setNumComponents(1)",
+                           "T.setMoleFraction(0,0)", "T.setOilViscosityIndex(0,0,100)",
+                           "T.setMoleFraction(1,0.1)", "T.setOilViscosityIndex(1,0,110)"}));
 }

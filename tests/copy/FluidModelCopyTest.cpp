@@ -13,6 +13,7 @@
 #include "Orv/Tess/Varnak/StdTemperatureTable.h"
 #include "Orv/Tess/Varnak/StdWaterProperties.h"
 #include "copy/FluidState.h"
+#include "copy/LoggingModels.h"
 #include "copy/Recorders.h"
 #include "fluidmodel/StdFluidModelImpl.h"
 #include "support/Expect.h"
@@ -326,4 +327,101 @@ TEST(FluidModelCopy, MatchesInitialConditionsByNameOnly) {
   copy(source, target, 1 | 2 | 4);
   EXPECT_EQ(fluidstate::snapshot(target), before);
   EXPECT_EQ(target.getInitialConditionNames(), std::set<std::string>{"B"});
+}
+
+TEST(FluidModelCopy, FetchesMakesAndDeletesChildrenInTheOrderOfItsSteps) {
+  using recorders::LoggingFluidModel;
+  struct Case {
+    int flags;
+    bool sourceWater, targetWater;
+    std::vector<std::string> expected;
+  };
+  std::vector<std::string> const names{
+      "S.getInitialConditionNames()", "T.getInitialConditionNames()",
+      // Only the names both hold, in the source's order, each source side first.
+      "S.getInitialCondition(EQL)", "T.getInitialCondition(EQL)", "S.getInitialCondition(Z)",
+      "T.getInitialCondition(Z)"};
+  auto with = [](std::vector<std::string> front, std::vector<std::string> const& back) {
+    front.insert(front.end(), back.begin(), back.end());
+    return front;
+  };
+  Case const cases[] = {
+      {0, true, false, {}},
+      {8 | 16 | 32, true, true, {}},
+      {1,
+       true,
+       false,
+       {"S.getWaterProperties()", "T.getWaterProperties()", "T.makeWaterProperties()"}},
+      {1, true, true, {"S.getWaterProperties()", "T.getWaterProperties()"}},
+      {1, false, true, {"S.getWaterProperties()", "T.deleteWaterProperties()"}},
+      {1, false, false, {"S.getWaterProperties()", "T.deleteWaterProperties()"}},
+      {2, true, false, names},
+      {2 | 4, false, true, names},
+      {-1, true, false,
+       with({"S.getWaterProperties()", "T.getWaterProperties()", "T.makeWaterProperties()"},
+            names)},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.flags);
+    recorders::CallLog log;
+    LoggingFluidModel<Model> source(log, "S");
+    LoggingFluidModel<Model> target(log, "T");
+    if (c.sourceWater) source.makeWaterProperties();
+    if (c.targetWater) target.makeWaterProperties();
+    for (char const* name : {"A", "EQL", "Z"}) source.makeInitialCondition(name);
+    for (char const* name : {"B", "EQL", "Z"}) target.makeInitialCondition(name);
+    log.calls.clear();
+
+    copy(source, target, c.flags);
+    EXPECT_EQ(log.calls, c.expected);
+  }
+}
+
+TEST(InitialConditionCopy, TransfersTheNumbersInOrderThenVisitsTheTwelveTablesInTurn) {
+  recorders::CallLog log;
+  recorders::LoggingInitialCondition source(log, "S");
+  recorders::LoggingInitialCondition target(log, "T");
+  fluidstate::fillNumbers(source, 10.0);
+  source.getDepthTable(depthKey(1));
+  source.getDepthTable(depthKey(5));
+  target.getDepthTable(depthKey(5));
+  target.getDepthTable(depthKey(7));
+  std::vector<std::string> const numbers{
+      "S.getDatumDepth()",
+      "T.setDatumDepth(11)",
+      "S.getDatumPressure()",
+      "T.setDatumPressure(12)",
+      "S.getGasOilContactDepth()",
+      "T.setGasOilContactDepth(13)",
+      "S.getGasOilContactCapillaryPressure()",
+      "T.setGasOilContactCapillaryPressure(14)",
+      "S.getWaterContactDepth()",
+      "T.setWaterContactDepth(15)",
+      "S.getWaterContactCapillaryPressure()",
+      "T.setWaterContactCapillaryPressure(16)",
+  };
+
+  for (int flags : {0, 1 | 2 | 8 | 16 | 32}) {
+    SCOPED_TRACE(flags);
+    log.calls.clear();
+    copy(source, target, flags);
+    EXPECT_EQ(log.calls, numbers);
+  }
+
+  log.calls.clear();
+  copy(source, target, 4);
+  // Each table the source holds goes into the target's, fetched (and so made) first;
+  // each other one is deleted from the target.
+  std::vector<std::string> expected = numbers;
+  for (int p = 0; p < 12; ++p) {
+    std::string const key = std::to_string(p);
+    expected.push_back("S.hasDepthTable(" + key + ")");
+    if (p == 1 || p == 5) {
+      expected.push_back("T.getDepthTable(" + key + ")");
+      expected.push_back("S.getDepthTable(" + key + ")");
+    } else {
+      expected.push_back("T.deleteDepthTable(" + key + ")");
+    }
+  }
+  EXPECT_EQ(log.calls, expected);
 }

@@ -15,10 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
 #include "Orv/Tess/Varnak/IDepthTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
-#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
 
 namespace recorders {
 
@@ -92,82 +90,11 @@ class RecordingDepthTable : public IDepthTable {
   std::vector<std::vector<double>> values_;
 };
 
-// A salt solubility table: five columns of rows and three scalars.
-class RecordingSaltTable : public ISaltSolubilityTable {
- public:
-  RecordingSaltTable(CallLog& log, std::string tag) : log_(log), tag_(std::move(tag)) {}
-
-  void setNumPressures(int n) override {
-    log_.add(tag_, "setNumPressures", n);
-    rows_.resize(at(n));
-  }
-  int getNumPressures() const override {
-    log_.add(tag_, "getNumPressures");
-    return static_cast<int>(rows_.size());
-  }
-  void setPressure(int i, double v) override { set("setPressure", i, v, 0); }
-  double getPressure(int i) const override { return get("getPressure", i, 0); }
-  void setSolutionRatio(int i, double v) override { set("setSolutionRatio", i, v, 1); }
-  double getSolutionRatio(int i) const override { return get("getSolutionRatio", i, 1); }
-  void setFormationVolume(int i, double v) override { set("setFormationVolume", i, v, 2); }
-  double getFormationVolume(int i) const override { return get("getFormationVolume", i, 2); }
-  void setViscosity(int i, double v) override { set("setViscosity", i, v, 3); }
-  double getViscosity(int i) const override { return get("getViscosity", i, 3); }
-  void setCompressibility(int i, double v) override { set("setCompressibility", i, v, 4); }
-  double getCompressibility(int i) const override { return get("getCompressibility", i, 4); }
-
-  void setSaltConcentration(double v) override {
-    log_.add(tag_, "setSaltConcentration", v);
-    salt_ = v;
-  }
-  double getSaltConcentration() const override {
-    log_.add(tag_, "getSaltConcentration");
-    return salt_;
-  }
-  void setBrineSurfaceDensity(double v) override {
-    log_.add(tag_, "setBrineSurfaceDensity", v);
-    density_ = v;
-  }
-  double getBrineSurfaceDensity() const override {
-    log_.add(tag_, "getBrineSurfaceDensity");
-    return density_;
-  }
-  void setRefSaltConcentration(double v) override {
-    log_.add(tag_, "setRefSaltConcentration", v);
-    refSalt_ = v;
-  }
-  double getRefSaltConcentration() const override {
-    log_.add(tag_, "getRefSaltConcentration");
-    return refSalt_;
-  }
-
- private:
-  struct Row {
-    double column[5] = {};
-  };
-  void set(char const* operation, int i, double v, int column) {
-    log_.add(tag_, operation, i, v);
-    rows_.at(at(i)).column[column] = v;
-  }
-  double get(char const* operation, int i, int column) const {
-    log_.add(tag_, operation, i);
-    return rows_.at(at(i)).column[column];
-  }
-
-  CallLog& log_;
-  std::string tag_;
-  std::vector<Row> rows_;
-  double salt_ = 0.0;
-  double density_ = 0.0;
-  double refSalt_ = 0.0;
-};
-
 // An oil table: saturated rows of a gas-oil ratio and entries (pressure, formation volume
-// factor, viscosity). `Base` is IOilTable or a richer oil interface built on it.
-template <class Base>
-class RecordingOilTableOf : public Base {
+// factor, viscosity).
+class RecordingOilTable : public IOilTable {
  public:
-  RecordingOilTableOf(CallLog& log, std::string tag) : log_(log), tag_(std::move(tag)) {}
+  RecordingOilTable(CallLog& log, std::string tag) : log_(log), tag_(std::move(tag)) {}
 
   double getSurfaceDensity() const override {
     log_.add(tag_, "getSurfaceDensity");
@@ -217,10 +144,6 @@ class RecordingOilTableOf : public Base {
     throw std::logic_error("a copy never clones");
   }
 
- protected:
-  CallLog& log_;
-  std::string tag_;
-
  private:
   struct Entry {
     double value[3] = {};
@@ -238,61 +161,10 @@ class RecordingOilTableOf : public Base {
     rows_.at(at(sat)).entries.at(at(usat)).value[column] = v;
   }
 
+  CallLog& log_;
+  std::string tag_;
   double surfaceDensity_ = 0.0;
   std::vector<Row> rows_;
-};
-
-using RecordingOilTable = RecordingOilTableOf<IOilTable>;
-
-// A compressible oil table: one compressibility and viscosibility per saturated row.
-class RecordingCompressibleOilTable : public RecordingOilTableOf<ICompressibleOilTable> {
- public:
-  using RecordingOilTableOf::RecordingOilTableOf;
-
-  void setSaturatedSize(int size) override {
-    RecordingOilTableOf::setSaturatedSize(size);
-    pairs_.resize(at(size));
-  }
-  double getCompressibility(int sat) const override {
-    log_.add(tag_, "getCompressibility", sat);
-    return pairs_.at(at(sat)).first;
-  }
-  double getViscosibility(int sat) const override {
-    log_.add(tag_, "getViscosibility", sat);
-    return pairs_.at(at(sat)).second;
-  }
-  void setCompressibility(int sat, double v) override {
-    log_.add(tag_, "setCompressibility", sat, v);
-    pairs_.at(at(sat)).first = v;
-  }
-  void setViscosibility(int sat, double v) override {
-    log_.add(tag_, "setViscosibility", sat, v);
-    pairs_.at(at(sat)).second = v;
-  }
-  // The thermal values are no copy's business: any call to them is logged.
-  double getMolecularWeight() const override { return logged("getMolecularWeight"); }
-  double getSpecificHeat() const override { return logged("getSpecificHeat"); }
-  double getTemperatureExpansionCoefficient() const override {
-    return logged("getTemperatureExpansionCoefficient");
-  }
-  double getTemperatureSquaredExpansionCoefficient() const override {
-    return logged("getTemperatureSquaredExpansionCoefficient");
-  }
-  void setMolecularWeight(double) override { logged("setMolecularWeight"); }
-  void setSpecificHeat(double) override { logged("setSpecificHeat"); }
-  void setTemperatureExpansionCoefficient(double) override {
-    logged("setTemperatureExpansionCoefficient");
-  }
-  void setTemperatureSquaredExpansionCoefficient(double) override {
-    logged("setTemperatureSquaredExpansionCoefficient");
-  }
-
- private:
-  double logged(char const* operation) const {
-    log_.add(tag_, operation);
-    return 0.0;
-  }
-  std::vector<std::pair<double, double>> pairs_;
 };
 
 }  // namespace recorders

@@ -2,6 +2,7 @@
 // instantiated for the bare fluid-model interface, which it implements completely.
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,26 @@ using DepthProperty = IInitialCondition::Property;
 namespace {
 
 TemperatureProperty temperatureKey(int value) { return static_cast<TemperatureProperty>(value); }
+
+// Groups digits in threes with a comma, as many national locales do.
+struct ThousandsGrouping : std::numpunct<char> {
+  char do_thousands_sep() const override { return ','; }
+  std::string do_grouping() const override { return "\3"; }
+};
+
+// Installs a grouping global locale, as a host program may, for one test.
+class GroupingGlobalLocale {
+ public:
+  // The locale owns (and deletes) the facet it is given.
+  GroupingGlobalLocale()
+      : saved_(std::locale::global(std::locale(std::locale::classic(), new ThousandsGrouping))) {}
+  ~GroupingGlobalLocale() { std::locale::global(saved_); }
+  GroupingGlobalLocale(GroupingGlobalLocale const&) = delete;
+  GroupingGlobalLocale& operator=(GroupingGlobalLocale const&) = delete;
+
+ private:
+  std::locale saved_;
+};
 
 // Everything a host can observe of a model, through its interface alone.
 struct ModelState {
@@ -254,4 +275,27 @@ TEST(StdFluidModel, CopyAssignmentReplacesAllButTheTargetsTemperatureTables) {
   source = alias;
   EXPECT_EQ(snapshot(source), state);
   EXPECT_EQ(source.getWaterProperties(), water);
+}
+
+TEST(StdFluidModel, WritesNumbersInPlainDecimalWhateverTheHostsLocale) {
+  GroupingGlobalLocale grouping;
+  Model model("Field");
+  Model const& view = model;
+  IWaterProperties& water = model.makeWaterProperties();
+  water.makeBrinePropertyTable();
+  IBrinePropertyTable const& brine = *water.getBrinePropertyTable();
+  IInitialCondition const& ic = model.makeInitialCondition("IC");
+
+  EXPECT_THROW_EXACT(view.getTemperatureTable(temperatureKey(12345)), std::range_error,
+                     "Fluid does not have Temperature table 12345");
+  EXPECT_THROW_EXACT(ic.getDepthTable(static_cast<DepthProperty>(-5000)), std::range_error,
+                     "Initial condition does not have depth table -5000");
+  EXPECT_THROW_EXACT(brine.getViscosity(1234567), std::range_error,
+                     "Invalid index (1234567) in StdBrinePropertyTable.");
+  EXPECT_THROW_EXACT(water.getBrineComponent(-2000), std::range_error,
+                     "Invalid IBrineComponent index (-2000) passed to IWaterProperties.");
+
+  // The suffixes of taken initial-condition names are numbers too.
+  for (int k = 1; k < 1000; ++k) model.makeInitialCondition("IC");
+  EXPECT_EQ(model.makeInitialCondition("IC").getName(), "IC_1000");
 }

@@ -28,6 +28,7 @@ StdTemperatureTable viscosities() {
   t.setNumComponents(3);
   EXPECT_EQ(snapshot(t), (std::vector<double>{0, 3}));  // no rows: nothing held yet
   t.setNumTemperatures(2);
+  EXPECT_EQ(snapshot(t), (std::vector<double>{2, 3, 0, 0, 0, 0, 0, 0, 0, 0}));
   t.setTemperature(0, 60.0);
   t.setTemperature(1, 120.0);
   for (int r = 0; r < 2; ++r)
@@ -89,5 +90,16 @@ TEST(StdTemperatureTable, CopiesAreIndependentAndMovedFromTablesStayUsable) {
   EXPECT_EQ(copy.getNumTemperatures(), 0);  // NOLINT(bugprone-use-after-move)
   StdTemperatureTable target;
   target = std::move(moved);
+  EXPECT_EQ(snapshot(target), state);
+
+  // Both moved-from tables keep a storage of their own: they can be refilled without
+  // touching the tables their content went to.
+  for (StdTemperatureTable* left : {&copy, &moved}) {
+    EXPECT_EQ(left->getNumTemperatures(), 0);
+    left->setNumComponents(3);
+    left->setNumTemperatures(1);
+    left->setProperty(0, 2, 7.0);
+    EXPECT_EQ(snapshot(*left), (std::vector<double>{1, 3, 0, 0, 0, 7}));
+  }
   EXPECT_EQ(snapshot(target), state);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <locale>
+#include <string>
 #include <vector>
 
 #include "frame/Message.h"
@@ -17,6 +19,24 @@ TEST(Message, ConcatenatesPiecesNamesAndDecimalNumbers) {
             "Separator model 'S', version '18446744073709551615' does not exist");
   EXPECT_EQ(detail::message("Tracer model '", "", "' does not exist"),
             "Tracer model '' does not exist");
+}
+
+// A host may install a global locale that groups digits ("12,345"); the library's
+// messages must still write plain decimal numbers.
+TEST(Message, IgnoresTheHostsGlobalLocale) {
+  struct Grouping : std::numpunct<char> {
+    char do_thousands_sep() const override { return ','; }
+    std::string do_grouping() const override { return "\3"; }
+  };
+  // std::locale takes ownership of the facet and deletes it with the last copy.
+  std::locale const previous = std::locale::global(std::locale(std::locale(), new Grouping));
+  std::string const stage =
+      detail::message("Separator stage with index '", 12345, "' does not exist");
+  std::string const version =
+      detail::message("Separator model 'S', version '", std::uint64_t{1000000}, "' does not exist");
+  std::locale::global(previous);
+  EXPECT_EQ(stage, "Separator stage with index '12345' does not exist");
+  EXPECT_EQ(version, "Separator model 'S', version '1000000' does not exist");
 }
 
 TEST(Resize, NegativeLengthRaisesTheLengthErrorAndKeepsTheValues) {

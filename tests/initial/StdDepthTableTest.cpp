@@ -108,4 +108,8 @@ TEST(StdDepthTable, CopiesAreIndependentAndMovedFromTablesStayUsable) {
   StdDepthTable target;
   target = std::move(moved);
   EXPECT_EQ(snapshot(target), state);
+  EXPECT_EQ(moved.getNumDepths(), 0);  // NOLINT(bugprone-use-after-move): documented state
+  fill(moved, {{30.0, 5.0, 6.0}});
+  EXPECT_EQ(snapshot(moved), (std::vector<double>{1, 2, 30.0, 5.0, 6.0}));
+  EXPECT_EQ(snapshot(target), state);
 }

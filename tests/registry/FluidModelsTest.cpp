@@ -46,6 +46,27 @@ class HostSeparatorModel : public ISeparatorModel {
   StdSeparatorStage stage_;
 };
 
+// A host's refinement of the registry that counts its non-const lookups.
+class CountingRegistry : public StdFluidModels {
+ public:
+  using StdFluidModels::getFluidModel;
+  using StdFluidModels::getSeparatorModel;
+  using StdFluidModels::getTracerModel;
+  IFluidModel& getFluidModel(std::string const& name) override {
+    ++lookups;
+    return StdFluidModels::getFluidModel(name);
+  }
+  ISeparatorModel& getSeparatorModel(std::string const& name, std::size_t version) override {
+    ++lookups;
+    return StdFluidModels::getSeparatorModel(name, version);
+  }
+  ITracerModel& getTracerModel(std::string const& name) override {
+    ++lookups;
+    return StdFluidModels::getTracerModel(name);
+  }
+  int lookups = 0;
+};
+
 bool isBlackOil(IFluidModel& model) { return dynamic_cast<IBlackOilModel*>(&model) != nullptr; }
 bool isCompositional(IFluidModel& model) {
   return dynamic_cast<ICompositionalModel*>(&model) != nullptr;
@@ -249,4 +270,16 @@ TEST(FluidModels, TheTrackingModelIsMadeFreshAndDeletedQuietly) {
 
   registry.deleteTrackingModel();
   EXPECT_EQ(registry.getTrackingModel(), nullptr);
+}
+
+TEST(FluidModels, ConstLookupsGoThroughTheOverridableOnes) {
+  CountingRegistry registry;
+  registry.makeBlackOilModel("B", false);
+  registry.makeSeparatorModel("S");
+  registry.makeTracerModel("T");
+  CountingRegistry const& view = registry;
+  EXPECT_EQ(&view.getFluidModel("B"), &registry.StdFluidModels::getFluidModel("B"));
+  EXPECT_EQ(&view.getSeparatorModel("S", 0), &registry.StdFluidModels::getSeparatorModel("S", 0));
+  EXPECT_EQ(&view.getTracerModel("T"), &registry.StdFluidModels::getTracerModel("T"));
+  EXPECT_EQ(registry.lookups, 3);
 }

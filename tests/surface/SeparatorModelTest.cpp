@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -62,6 +63,79 @@ StdSeparatorModel twoStageTrain() {
   tank.setIsLastStage(true);
   return train;
 }
+
+// A host's own stage that shows the values of another stage: equality must read the
+// other side through the interface only.
+class StageView : public ISeparatorStage {
+ public:
+  explicit StageView(ISeparatorStage const& shown) : shown_(&shown) {}
+  int getStageIndex() const override { return shown_->getStageIndex(); }
+  double getTemperature() const override { return shown_->getTemperature(); }
+  double getPressure() const override { return shown_->getPressure(); }
+  int getLiquidDestinationStageIndex() const override {
+    return shown_->getLiquidDestinationStageIndex();
+  }
+  int getVapourDestinationStageIndex() const override {
+    return shown_->getVapourDestinationStageIndex();
+  }
+  int getKvalueTableNumber() const override { return shown_->getKvalueTableNumber(); }
+  int getGasPlantTableNumber() const override { return shown_->getGasPlantTableNumber(); }
+  int getSurfaceEOSNumber() const override { return shown_->getSurfaceEOSNumber(); }
+  double getTemperatureForNGLdensity() const override {
+    return shown_->getTemperatureForNGLdensity();
+  }
+  double getPressureForNGLdensity() const override { return shown_->getPressureForNGLdensity(); }
+  void setStageIndex(int) override {}
+  void setTemperature(double) override {}
+  void setPressure(double) override {}
+  void setLiquidDestinationStageIndex(int) override {}
+  void setVapourDestinationStageIndex(int) override {}
+  void setKvalueTableNumber(int) override {}
+  void setGasPlantTableNumber(int) override {}
+  void setSurfaceEOSNumber(int) override {}
+  void setTemperatureForNGLdensity(double) override {}
+  void setPressureForNGLdensity(double) override {}
+  void setIsLastStage(bool) override {}
+  bool operator==(ISeparatorStage const&) const override { return false; }
+
+ private:
+  ISeparatorStage const* shown_;
+};
+
+// A host's own separator model that shows a library model through stage views.
+class TrainView : public ISeparatorModel {
+ public:
+  explicit TrainView(StdSeparatorModel& shown) : shown_(shown) {
+    for (int k = 1; k <= shown.getNumStages(); ++k) stages_.emplace_back(shown.getStage(k));
+  }
+  std::string getName() override { return shown_.getName(); }
+  int getNumStages() const override { return static_cast<int>(stages_.size()); }
+  ISeparatorStage& makeStage() override { return stages_.front(); }
+  ISeparatorStage& getStage(int k) override { return stages_.at(static_cast<std::size_t>(k - 1)); }
+  ISeparatorStage const& getStage(int k) const override {
+    return stages_.at(static_cast<std::size_t>(k - 1));
+  }
+  void deleteStage(int) override {}
+  void setGroupName(std::string const&) override {}
+  std::string getGroupName() override { return shown_.getGroupName(); }
+  bool operator==(ISeparatorModel const&) const override { return false; }
+
+ private:
+  StdSeparatorModel& shown_;
+  std::vector<StageView> stages_;
+};
+
+// A host's refinement of the library's model that counts its stage lookups.
+class CountingTrain : public StdSeparatorModel {
+ public:
+  using StdSeparatorModel::getStage;
+  using StdSeparatorModel::StdSeparatorModel;
+  ISeparatorStage& getStage(int k) override {
+    ++lookups;
+    return StdSeparatorModel::getStage(k);
+  }
+  int lookups = 0;
+};
 
 }  // namespace
 
@@ -187,4 +261,27 @@ TEST(SeparatorModel, CopiesAreIndependentOfTheirSource) {
   source.setGroupName("");
   EXPECT_EQ(assigned.getGroupName(), "North");
   EXPECT_EQ(assigned.getNumStages(), 2);
+}
+
+TEST(SeparatorModel, EqualityReadsTheOtherModelAndItsStagesThroughTheInterfaceOnly) {
+  StdSeparatorModel const reference = twoStageTrain();
+  StdSeparatorModel same = twoStageTrain();
+  EXPECT_TRUE(reference == TrainView(same));
+  EXPECT_TRUE(reference.getStage(2) == StageView(same.getStage(2)));
+
+  StdSeparatorModel regrouped = twoStageTrain();
+  regrouped.setGroupName("South");
+  EXPECT_FALSE(reference == TrainView(regrouped));
+  StdSeparatorModel colder = twoStageTrain();
+  colder.getStage(2).setTemperature(14.0);
+  EXPECT_FALSE(reference == TrainView(colder));
+  EXPECT_FALSE(reference.getStage(2) == StageView(colder.getStage(2)));
+}
+
+TEST(SeparatorModel, ConstStageLookupGoesThroughTheOverridableOne) {
+  CountingTrain train("T");
+  train.makeStage().setPressure(3.0);
+  CountingTrain const& view = train;
+  EXPECT_EQ(view.getStage(1).getPressure(), 3.0);
+  EXPECT_EQ(train.lookups, 1);
 }

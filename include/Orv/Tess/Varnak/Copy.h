@@ -136,9 +136,9 @@ ORV_TESS_VARNAK_API void copy(IMiscibilityTable const& source, IMiscibilityTable
 
 // Transfers the properties 0 to 52 (a property the source lacks is deleted from the
 // target) and the volatility, compressibility, oil viscosity correlation and its usage;
-// when both are aqueous-soluble components, then their solubility tables. The name, the
-// type, the per-phase density and viscosity types and properties under other keys are
-// not transferred.
+// then, when the target reports itself soluble in the aqueous phase and both are
+// aqueous-soluble components, their solubility tables. The name, the type, the per-phase
+// density and viscosity types and properties under other keys are not transferred.
 ORV_TESS_VARNAK_API void copy(IComponent const& source, IComponent& target, int flags);
 
 // Transfers the common part through the fluid-model copy and the equation of state.

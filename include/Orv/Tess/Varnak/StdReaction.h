@@ -1,5 +1,5 @@
 // StdReaction: a reaction as plain values. Copies are independent and carry every value,
-// the name included.
+// the name included; a move carries them too and leaves the source with no components.
 #ifndef ORV_TESS_VARNAK_STDREACTION_H
 #define ORV_TESS_VARNAK_STDREACTION_H
 
