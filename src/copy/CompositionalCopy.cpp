@@ -39,7 +39,10 @@ void alignComponents(ICompositionalModel const& source, ICompositionalModel& tar
   }
   while (target.getNumComponents() < numComponents) {
     IComponent const& model = source.getComponent(target.getNumComponents());
-    // The name is read before the type, not in whatever order a call's arguments run.
+    // The name is read before the type, not in whatever order a call's arguments run. It
+    // is copied, not referenced: making a component may move the source's components
+    // when a host's model is both source and target.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     std::string const name = model.getName();
     IComponent::Type const type = model.getType();
     target.makeComponent(name, type);
