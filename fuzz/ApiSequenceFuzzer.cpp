@@ -14,6 +14,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -51,6 +52,54 @@ std::vector<double> rowKeys(Input& in, int rows) {
   double const step = order == 1 ? -50.0 : (order == 2 ? 0.0 : 50.0);
   for (int r = 0; r < rows; ++r) keys.push_back(order == 3 ? in.value() : start + step * r);
   return keys;
+}
+
+// A host's copies of an object of concrete type Std (seen through its interface I):
+// copy and move construction and assignment must give objects that read as the source,
+// leave moved-from objects readable, and leave the source as it was. With `takeOut`, the
+// host also moves the object itself out of its owner, which then holds a moved-from
+// object that later calls keep using. Returns false when `object` is not a Std.
+template <class Std, class I>
+bool exerciseCopiesOf(I& object, bool takeOut) {
+  auto* concrete = dynamic_cast<Std*>(&object);
+  if (concrete == nullptr) return false;
+  auto const read = [](Std const& x) { return snapshot::of(static_cast<I const&>(x)); };
+  std::string const source = read(*concrete);
+  {
+    Std copy(std::as_const(*concrete));
+    if (read(copy) != source) fail("copy construction", "the copy differs from its source");
+    Std moved(std::move(copy));
+    if (read(moved) != source) fail("move construction", "the object differs from its source");
+    read(copy);  // moved from: readable
+    if constexpr (std::is_copy_assignable_v<Std>) {
+      copy = std::as_const(*concrete);
+      if (read(copy) != source) fail("copy assignment", "the target differs from its source");
+      Std& self = copy;
+      copy = std::as_const(self);
+      if (read(copy) != source) fail("self-assignment", "changed the object");
+    }
+    if constexpr (std::is_move_assignable_v<Std>) {
+      moved = std::move(copy);
+      read(copy);
+    }
+  }
+  if (read(*concrete) != source) fail("copies", "changed their source");
+  if (takeOut) {
+    Std taken(std::move(*concrete));
+    if (read(taken) != source) fail("move out of the owner", "the object differs");
+    read(*concrete);
+  }
+  return true;
+}
+
+// exerciseCopiesOf for any Std: false when Std does not implement I at all.
+template <class Std, class I>
+bool exerciseCopies(I& object, bool takeOut) {
+  if constexpr (!std::is_base_of_v<I, Std>) {
+    return false;  // a kind of another interface (the callers list all kinds at once)
+  } else {
+    return exerciseCopiesOf<Std>(object, takeOut);
+  }
 }
 
 // A host's own separator train: the registry must refuse to copy it.
@@ -463,7 +512,10 @@ class Session {
     auto const before = snap(t);
     int const i = in_.index();
     double const v = in_.value();
-    switch (in_.pick(10)) {
+    switch (in_.pick(11)) {
+      case 10:
+        exerciseCopies<StdBrinePropertyTable>(t, in_.pick(4) == 0);
+        break;
       case 9: {
         int const rows = 1 + in_.pick(5);
         t.setTableSize(rows);
@@ -574,7 +626,17 @@ class Session {
     int const r = in_.index();
     int const c = in_.index();
     double const v = in_.value();
-    switch (in_.pick(8)) {
+    switch (in_.pick(9)) {
+      case 8: {
+        bool const takeOut = in_.pick(4) == 0;
+        exerciseCopies<StdTemperatureTable>(t, takeOut) ||
+            exerciseCopies<StdDepthTable>(t, takeOut) ||
+            exerciseCopies<StdTemperatureKValueTable>(t, takeOut) ||
+            exerciseCopies<StdCompositionKValueTable>(t, takeOut) ||
+            exerciseCopies<StdKValueTable<IKValueTable>>(t, takeOut) ||
+            exerciseCopies<StdOilViscosityIndexTable>(t, takeOut);
+        break;
+      }
       case 7: {
         // Sized and filled as a host fills it: components first, then rows, then values.
         // Every call is valid, so none may throw.
@@ -820,7 +882,15 @@ class Session {
     int const s = in_.index();
     int const u = in_.index();
     double const v = in_.value();
-    switch (in_.pick(10)) {
+    switch (in_.pick(11)) {
+      case 10: {
+        bool const takeOut = in_.pick(4) == 0;
+        exerciseCopies<StdOilTable>(t, takeOut) || exerciseCopies<StdDeadOilTable>(t, takeOut) ||
+            exerciseCopies<StdDeadOilConstantCompressTable>(t, takeOut) ||
+            exerciseCopies<StdCompressibleOilTable>(t, takeOut) ||
+            exerciseCopies<StdGasTable>(t, takeOut) || exerciseCopies<StdDryGasTable>(t, takeOut);
+        break;
+      }
       case 9: {
         // Sized and filled as a host fills it; every call is valid.
         int const rows = 1 + in_.pick(4);
@@ -1252,9 +1322,17 @@ class Session {
               static_cast<IComponent::OilViscosityCorrelationUsage>(e));
         });
         break;
+      case 6:
+        if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) {
+          exerciseCopies<StdAqueousSolubleComponent>(*aqueous, false);
+        } else {
+          exerciseCopies<StdComponent>(c, false);
+        }
+        break;
       default:
-        if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c))
+        if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) {
           onAqueousComponent(*aqueous);
+        }
         break;
     }
   }
@@ -1316,7 +1394,16 @@ class Session {
     int const i = in_.index();
     double const v = in_.value();
     auto* water = dynamic_cast<ISolubilityWaterPropertiesTable*>(&t);
-    switch (in_.pick(6)) {
+    switch (in_.pick(7)) {
+      case 6: {
+        bool const takeOut = in_.pick(4) == 0;
+        exerciseCopies<StdTemperatureSolubilityTable>(t, takeOut) ||
+            exerciseCopies<StdSaltSolubilityTable>(t, takeOut) ||
+            exerciseCopies<StdInteractionSolubilityTable>(t, takeOut) ||
+            exerciseCopies<StdSolubilityWaterPropertiesTable>(t, takeOut) ||
+            exerciseCopies<StdSolubilityTable>(t, takeOut);
+        break;
+      }
       case 5: {
         int const rows = 1 + in_.pick(5);
         t.setNumPressures(rows);
@@ -1382,7 +1469,10 @@ class Session {
     int const c = in_.index();
     double const v = in_.value();
     int const e = in_.enumValue();
-    switch (in_.pick(7)) {
+    switch (in_.pick(8)) {
+      case 7:
+        exerciseCopies<StdReaction>(r, false);
+        break;
       case 6: {
         int const n = 1 + in_.pick(5);
         r.setNumComponents(n);
