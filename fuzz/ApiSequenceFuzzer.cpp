@@ -125,24 +125,25 @@ class Session {
 
   void run() {
     for (int step = 0; step < kMaxSteps && !in_.empty(); ++step) {
-      switch (in_.pick(6)) {
+      // Each part of a description about equally often, however deep it lies.
+      switch (in_.pick(12)) {
         case 0:
           onRegistry();
           break;
         case 1:
-        case 2:
-          onSomeFluidModel();
-          break;
-        case 3:
           onSomeSeparatorModel();
           break;
-        case 4:
+        case 2:
           onSomeTracerModel();
           break;
-        default:
+        case 3:
           onCopy();
           break;
+        default:
+          onSomeFluidModel(in_.pick(8));
+          break;
       }
+      refs_.verify();
     }
     // Everything stays readable to the end.
     snapshot::of(registry_);
@@ -163,21 +164,16 @@ class Session {
     switch (in_.pick(14)) {
       case 0:
       case 1:
-        attempt("makeBlackOilModel", whole, [&] {
-          IBlackOilModel& m = registry_.makeBlackOilModel(name, unique);
-          refs_.same<IFluidModel>(path("", "fluid", m.getName()), m);
-        });
+        attempt("makeBlackOilModel", whole,
+                [&] { rememberModel(registry_.makeBlackOilModel(name, unique)); });
         break;
       case 2:
       case 3:
-        attempt("makeCompositionalModel", whole, [&] {
-          ICompositionalModel& m = registry_.makeCompositionalModel(name, unique);
-          refs_.same<IFluidModel>(path("", "fluid", m.getName()), m);
-        });
+        attempt("makeCompositionalModel", whole,
+                [&] { rememberModel(registry_.makeCompositionalModel(name, unique)); });
         break;
       case 4:
-        attempt("getFluidModel", whole,
-                [&] { refs_.same(path("", "fluid", name), registry_.getFluidModel(name)); });
+        attempt("getFluidModel", whole, [&] { rememberModel(registry_.getFluidModel(name)); });
         break;
       case 5: {
         std::string const gone = chooseName(in_, registry_.getFluidModelNames());
@@ -211,7 +207,7 @@ class Session {
       case 9:
         attempt("makeTracerModel", whole, [&] {
           refs_.forget(path("", "tracer", name));
-          refs_.same(path("", "tracer", name), registry_.makeTracerModel(name));
+          rememberTracer(name, registry_.makeTracerModel(name));
         });
         break;
       case 10: {
@@ -267,6 +263,17 @@ class Session {
 
   // ---- fluid models ------------------------------------------------------------------
 
+  // Records a model under its name, to be fetched again from the registry after each step.
+  IFluidModel& rememberModel(IFluidModel& m) {
+    std::string const name = m.getName();
+    return refs_.same<IFluidModel>(path("", "fluid", name), m,
+                                   [this, name] { return &registry_.getFluidModel(name); });
+  }
+  ITracerModel& rememberTracer(std::string const& name, ITracerModel& t) {
+    return refs_.same(path("", "tracer", name), t,
+                      [this, name] { return &registry_.getTracerModel(name); });
+  }
+
   // A fluid model by name, through the registry or through the reference kept.
   IFluidModel* someFluidModel(std::string* key) {
     std::string const name = chooseName(in_, registry_.getFluidModelNames());
@@ -277,28 +284,24 @@ class Session {
     IFluidModel* model = nullptr;
     attempt(
         "getFluidModel", [] { return std::string(); },
-        [&] { model = &refs_.same(*key, registry_.getFluidModel(name)); });
+        [&] { model = &rememberModel(registry_.getFluidModel(name)); });
     return model;
   }
 
-  void onSomeFluidModel() {
+  // `part`: 0 the model itself, 1 to 3 its water, initial conditions and temperature
+  // tables, 4 to 7 the parts of its kind.
+  void onSomeFluidModel(int part) {
     std::string key;
     IFluidModel* model = someFluidModel(&key);
     if (model == nullptr) return;
-    switch (in_.pick(4)) {
-      case 0:
-        onFluidModelCommon(*model, key);
-        break;
-      case 1:
-        onFluidModelChild(*model, key);
-        break;
-      default:
-        if (auto* blackOil = dynamic_cast<IBlackOilModel*>(model)) {
-          onBlackOil(*blackOil, key);
-        } else if (auto* compositional = dynamic_cast<ICompositionalModel*>(model)) {
-          onCompositional(*compositional, key);
-        }
-        break;
+    if (part == 0) {
+      onFluidModelCommon(*model, key);
+    } else if (part <= 3) {
+      onFluidModelChild(*model, key, part - 1);
+    } else if (auto* blackOil = dynamic_cast<IBlackOilModel*>(model)) {
+      onBlackOil(*blackOil, key);
+    } else if (auto* compositional = dynamic_cast<ICompositionalModel*>(model)) {
+      onCompositional(*compositional, key);
     }
   }
 
@@ -307,8 +310,10 @@ class Session {
     switch (in_.pick(10)) {
       case 0:
         refs_.forget(key + "water:/");
-        attempt("makeWaterProperties", before,
-                [&] { refs_.same(key + "water:/", m.makeWaterProperties()); });
+        attempt("makeWaterProperties", before, [&] {
+          refs_.same(key + "water:/", m.makeWaterProperties(),
+                     [&m] { return m.getWaterProperties(); });
+        });
         break;
       case 1:
         attempt("deleteWaterProperties", before, [&] { m.deleteWaterProperties(); });
@@ -318,7 +323,9 @@ class Session {
         std::string const name = in_.name();
         attempt("makeInitialCondition", before, [&] {
           IInitialCondition& ic = m.makeInitialCondition(name);
-          refs_.same(path(key, "ic", ic.getName()), ic);
+          std::string const made = ic.getName();
+          refs_.same(path(key, "ic", made), ic,
+                     [&m, made] { return &m.getInitialCondition(made); });
         });
         break;
       }
@@ -359,7 +366,7 @@ class Session {
             // And back: assignment replaces all but the temperature tables.
             attempt("StdBlackOilModel copy assignment", before, [&] { *blackOil = copy; });
             refs_.forget(key);
-            refs_.same<IFluidModel>(key, m);
+            rememberModel(m);
           }
         }
         break;
@@ -367,11 +374,14 @@ class Session {
     }
   }
 
-  void onFluidModelChild(IFluidModel& m, std::string const& key) {
-    switch (in_.pick(4)) {
+  void onFluidModelChild(IFluidModel& m, std::string const& key, int which) {
+    switch (which) {
       case 0: {
         IWaterProperties* water = m.getWaterProperties();
-        if (water != nullptr) onWater(refs_.same(key + "water:/", *water), key + "water:/");
+        if (water != nullptr) {
+          onWater(refs_.same(key + "water:/", *water, [&m] { return m.getWaterProperties(); }),
+                  key + "water:/");
+        }
         break;
       }
       case 1: {
@@ -379,8 +389,10 @@ class Session {
         std::string const icKey = path(key, "ic", name);
         IInitialCondition* ic = in_.flag() ? refs_.recorded<IInitialCondition>(icKey) : nullptr;
         if (ic == nullptr) {
-          attempt("getInitialCondition", snap(m),
-                  [&] { ic = &refs_.same(icKey, m.getInitialCondition(name)); });
+          attempt("getInitialCondition", snap(m), [&] {
+            ic = &refs_.same(icKey, m.getInitialCondition(name),
+                             [&m, name] { return &m.getInitialCondition(name); });
+          });
         }
         if (ic != nullptr) onInitialCondition(*ic, icKey);
         break;
@@ -391,9 +403,9 @@ class Session {
         ITemperatureTable* table = in_.flag() ? refs_.recorded<ITemperatureTable>(ttKey) : nullptr;
         if (table == nullptr) {
           attempt("getTemperatureTable", snap(m), [&] {
-            table = &refs_.same(ttKey,
-                                m.getTemperatureTable(
-                                    static_cast<IFluidModel::TemperatureTableProperty>(property)));
+            auto const p = static_cast<IFluidModel::TemperatureTableProperty>(property);
+            table = &refs_.same(ttKey, m.getTemperatureTable(p),
+                                [&m, p] { return &std::as_const(m).getTemperatureTable(p); });
           });
         }
         if (table != nullptr) onTemperatureTable(*table);
@@ -461,20 +473,23 @@ class Session {
         auto const type = static_cast<IBrineComponent::SaltMoleculeType>(in_.enumValue());
         attempt("makeBrineComponent", before, [&] {
           int const index = w.getNumBrineComponents();
-          refs_.same(path(key, "salt", std::to_string(index)), w.makeBrineComponent(type));
+          refs_.same(path(key, "salt", std::to_string(index)), w.makeBrineComponent(type),
+                     [&w, index] { return &w.getBrineComponent(index); });
         });
         break;
       }
       case 3: {
         // Brine components stay where they are for as long as the water lives.
-        int const index = in_.index();
+        int const count = w.getNumBrineComponents();
+        int const index = count > 0 && in_.flag() ? in_.pick(count) : in_.index();
         IBrineComponent* kept =
             refs_.recorded<IBrineComponent>(path(key, "salt", std::to_string(index)));
         if (kept != nullptr && in_.flag()) {
           kept->setSaltMoleculeType(kept->getSaltMoleculeType());
         } else {
           attempt("getBrineComponent(index)", before, [&] {
-            refs_.same(path(key, "salt", std::to_string(index)), w.getBrineComponent(index));
+            refs_.same(path(key, "salt", std::to_string(index)), w.getBrineComponent(index),
+                       [&w, index] { return &w.getBrineComponent(index); });
           });
         }
         break;
@@ -493,8 +508,10 @@ class Session {
       }
       case 6:
         refs_.forget(key + "brine:/");
-        attempt("makeBrinePropertyTable", before,
-                [&] { refs_.same(key + "brine:/", w.makeBrinePropertyTable()); });
+        attempt("makeBrinePropertyTable", before, [&] {
+          refs_.same(key + "brine:/", w.makeBrinePropertyTable(),
+                     [&w] { return w.getBrinePropertyTable(); });
+        });
         break;
       case 7:
         attempt("deleteBrinePropertyTable", before, [&] { w.deleteBrinePropertyTable(); });
@@ -502,7 +519,8 @@ class Session {
         break;
       default:
         if (IBrinePropertyTable* table = w.getBrinePropertyTable()) {
-          onBrineTable(refs_.same(key + "brine:/", *table));
+          onBrineTable(
+              refs_.same(key + "brine:/", *table, [&w] { return w.getBrinePropertyTable(); }));
         }
         break;
     }
@@ -604,8 +622,10 @@ class Session {
       default: {
         IDepthTable* table = in_.flag() ? refs_.recorded<IDepthTable>(tableKey) : nullptr;
         if (table == nullptr) {
-          attempt("getDepthTable", before,
-                  [&] { table = &refs_.same(tableKey, ic.getDepthTable(p)); });
+          attempt("getDepthTable", before, [&] {
+            table = &refs_.same(tableKey, ic.getDepthTable(p),
+                                [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
+          });
         }
         if (table != nullptr) onDepthTable(*table);
         break;
@@ -780,16 +800,20 @@ class Session {
     auto const before = snap(static_cast<IFluidModel const&>(m));
     int const region = in_.tableKey();
     std::string const oilKey = path(key, "oil", std::to_string(region));
+    auto const refetchOil = [&m, region] { return m.getOilTable(region); };
     switch (in_.pick(14)) {
       case 0:
         refs_.forget(key + "gas:/");
-        attempt("makeGasTable", before,
-                [&] { refs_.same<IGasTable>(key + "gas:/", m.makeGasTable()); });
+        attempt("makeGasTable", before, [&] {
+          refs_.same<IGasTable>(key + "gas:/", m.makeGasTable(), [&m] { return m.getGasTable(); });
+        });
         break;
       case 1:
         refs_.forget(key + "gas:/");
-        attempt("makeDryGasTable", before,
-                [&] { refs_.same<IGasTable>(key + "gas:/", m.makeDryGasTable()); });
+        attempt("makeDryGasTable", before, [&] {
+          refs_.same<IGasTable>(key + "gas:/", m.makeDryGasTable(),
+                                [&m] { return m.getGasTable(); });
+        });
         break;
       case 2:
         attempt("deleteGasTable", before, [&] { m.deleteGasTable(); });
@@ -800,16 +824,16 @@ class Session {
         attempt("make oil table", before, [&] {
           switch (in_.pick(4)) {
             case 0:
-              refs_.same<IOilTable>(oilKey, m.makeOilTable(region));
+              refs_.same<IOilTable>(oilKey, m.makeOilTable(region), refetchOil);
               break;
             case 1:
-              refs_.same<IOilTable>(oilKey, m.makeCompressibleOilTable(region));
+              refs_.same<IOilTable>(oilKey, m.makeCompressibleOilTable(region), refetchOil);
               break;
             case 2:
-              refs_.same<IOilTable>(oilKey, m.makeDeadOilTable(region));
+              refs_.same<IOilTable>(oilKey, m.makeDeadOilTable(region), refetchOil);
               break;
             default:
-              refs_.same<IOilTable>(oilKey, m.makeDeadOilConstantCompressTable(region));
+              refs_.same<IOilTable>(oilKey, m.makeDeadOilConstantCompressTable(region), refetchOil);
               break;
           }
         });
@@ -820,13 +844,16 @@ class Session {
         break;
       case 5:
         refs_.forget(key + "solvent:/");
-        attempt("makeSolventTable", before,
-                [&] { refs_.same(key + "solvent:/", m.makeSolventTable()); });
+        attempt("makeSolventTable", before, [&] {
+          refs_.same(key + "solvent:/", m.makeSolventTable(), [&m] { return m.getSolventTable(); });
+        });
         break;
       case 6:
         refs_.forget(key + "miscibility:/");
-        attempt("makeMiscibilityTable", before,
-                [&] { refs_.same(key + "miscibility:/", m.makeMiscibilityTable()); });
+        attempt("makeMiscibilityTable", before, [&] {
+          refs_.same(key + "miscibility:/", m.makeMiscibilityTable(),
+                     [&m] { return m.getMiscibilityTable(); });
+        });
         break;
       case 7:
         attempt("delete solvent or miscibility table", before, [&] {
@@ -853,13 +880,17 @@ class Session {
       case 9:
       case 10: {
         IOilTable* table = in_.flag() ? refs_.recorded<IOilTable>(oilKey) : nullptr;
-        if (table == nullptr) table = refs_.same(oilKey, m.getOilTable(region));
+        if (table == nullptr && m.getOilTable(region) != nullptr) {
+          table = &refs_.same(oilKey, *m.getOilTable(region), refetchOil);
+        }
         if (table != nullptr) onOilTable(*table);
         break;
       }
       case 11: {
         IGasTable* table = in_.flag() ? refs_.recorded<IGasTable>(key + "gas:/") : nullptr;
-        if (table == nullptr) table = refs_.same(key + "gas:/", m.getGasTable());
+        if (table == nullptr && m.getGasTable() != nullptr) {
+          table = &refs_.same(key + "gas:/", *m.getGasTable(), [&m] { return m.getGasTable(); });
+        }
         if (table != nullptr) onGasTable(*table);
         break;
       }
@@ -1113,7 +1144,7 @@ class Session {
             static_cast<IComponent::Type>(in_.pick(8) == 0 ? in_.enumValue() : in_.pick(2));
         attempt("makeComponent", before, [&] {
           IComponent& c = m.makeComponent(name, type);
-          refs_.same(path(key, "component", name), c);
+          refs_.same(path(key, "component", name), c, [&m, name] { return &m.getComponent(name); });
         });
         break;
       }
@@ -1134,7 +1165,11 @@ class Session {
         } else {
           attempt("getComponent(name)", before, [&] { c = &m.getComponent(name); });
         }
-        if (c != nullptr) onComponent(refs_.same(path(key, "component", c->getName()), *c));
+        if (c != nullptr) {
+          std::string const made = c->getName();
+          onComponent(refs_.same(path(key, "component", made), *c,
+                                 [&m, made] { return &m.getComponent(made); }));
+        }
         break;
       }
       case 5: {
@@ -1176,15 +1211,19 @@ class Session {
         break;
       }
       case 7:
-        attempt("makeSimpleKValueTable", before,
-                [&] { refs_.same(key + "simpleK:/", m.makeSimpleKValueTable()); });
+        attempt("makeSimpleKValueTable", before, [&] {
+          refs_.same(key + "simpleK:/", m.makeSimpleKValueTable(),
+                     [&m] { return &m.getSimpleKValueTable(); });
+        });
         break;
       case 8:
         attempt("make K-value table", before, [&] {
           if (in_.flag()) {
-            refs_.same(path(key, "temperatureK", name), m.makeTemperatureKValueTable(name));
+            refs_.same(path(key, "temperatureK", name), m.makeTemperatureKValueTable(name),
+                       [&m, name] { return &m.getTemperatureKValueTable(name); });
           } else {
-            refs_.same(path(key, "compositionK", name), m.makeCompositionKValueTable(name));
+            refs_.same(path(key, "compositionK", name), m.makeCompositionKValueTable(name),
+                       [&m, name] { return &m.getCompositionKValueTable(name); });
           }
         });
         break;
@@ -1212,8 +1251,10 @@ class Session {
       }
       case 10:
         refs_.forget(key + "viscosityIndex:/");
-        attempt("makeOilViscosityIndexTable", before,
-                [&] { refs_.same(key + "viscosityIndex:/", m.makeOilViscosityIndexTable()); });
+        attempt("makeOilViscosityIndexTable", before, [&] {
+          refs_.same(key + "viscosityIndex:/", m.makeOilViscosityIndexTable(),
+                     [&m] { return m.getOilViscosityIndexTable(); });
+        });
         break;
       case 11:
         attempt("deleteOilViscosityIndexTable", before, [&] { m.deleteOilViscosityIndexTable(); });
@@ -1221,7 +1262,9 @@ class Session {
         break;
       case 12:
         if (IOilViscosityIndexTable* table = m.getOilViscosityIndexTable()) {
-          onFlatTable(refs_.same(key + "viscosityIndex:/", *table), ViscosityIndexOps{});
+          onFlatTable(refs_.same(key + "viscosityIndex:/", *table,
+                                 [&m] { return m.getOilViscosityIndexTable(); }),
+                      ViscosityIndexOps{});
         }
         break;
       case 13:
@@ -1628,7 +1671,7 @@ class Session {
     if (model == nullptr) {
       attempt(
           "getTracerModel", [] { return std::string(); },
-          [&] { model = &refs_.same(key, registry_.getTracerModel(name)); });
+          [&] { model = &rememberTracer(name, registry_.getTracerModel(name)); });
     }
     if (model == nullptr) return;
     auto const before = snap(*model);

@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 namespace fuzz {
 
@@ -65,42 +67,85 @@ inline bool isLengthError(std::exception const& e) {
   return typeid(e) == typeid(std::length_error);
 }
 
-// Objects handed out so far, by a key naming their path from the registry.
+// Objects handed out so far, by a key naming their path from the registry. An object
+// recorded with a way to fetch it again through its owner is fetched again after every
+// step (verify): until it is deleted or replaced (forget), it must still be there, at the
+// same address.
 class References {
  public:
   // Records `object` under `key`, or checks that it is the one recorded.
   template <class T>
   T* same(std::string const& key, T* object) {
-    if (object == nullptr) {
-      forget(key);
-      return object;
-    }
-    auto const found = seen_.find(key);
-    if (found == seen_.end()) {
-      seen_.emplace(key, static_cast<void const*>(object));
-    } else if (found->second != static_cast<void const*>(object)) {
-      fail(key, "a child that was neither deleted nor replaced moved to another address");
-    }
-    return object;
+    return same(
+        key, object, [] { return static_cast<T*>(nullptr); }, false);
   }
   template <class T>
   T& same(std::string const& key, T& object) {
     return *same(key, &object);
   }
+  // The same, and `refetch()` (returning a T* or T const*) fetches the object again
+  // through its owner.
+  template <class T, class Refetch>
+  T& same(std::string const& key, T& object, Refetch refetch) {
+    return *same(key, &object, refetch, true);
+  }
   // The recorded object, or null.
   template <class T>
   T* recorded(std::string const& key) const {
     auto const found = seen_.find(key);
-    return found == seen_.end() ? nullptr : static_cast<T*>(const_cast<void*>(found->second));
+    return found == seen_.end() ? nullptr
+                                : static_cast<T*>(const_cast<void*>(found->second.object));
   }
   // Forgets `key` and everything below it (deleted or replaced).
   void forget(std::string const& key) {
     auto it = seen_.lower_bound(key);
     while (it != seen_.end() && it->first.compare(0, key.size(), key) == 0) it = seen_.erase(it);
   }
+  // Fetches every object recorded with a refetch again and checks it is still the same.
+  void verify() const {
+    for (auto const& [key, entry] : seen_) {
+      if (!entry.refetch) continue;
+      void const* now = nullptr;
+      try {
+        now = entry.refetch();
+      } catch (std::exception const& e) {
+        fail(key,
+             std::string("a child that was neither deleted nor replaced is gone: ") + e.what());
+      }
+      if (now != entry.object) {
+        fail(key, "a child that was neither deleted nor replaced moved to another address");
+      }
+    }
+  }
 
  private:
-  std::map<std::string, void const*> seen_;
+  struct Entry {
+    void const* object;
+    std::function<void const*()> refetch;
+  };
+
+  template <class T, class Refetch>
+  T* same(std::string const& key, T* object, Refetch refetch, bool keep) {
+    if (object == nullptr) {
+      forget(key);
+      return object;
+    }
+    auto const found = seen_.find(key);
+    if (found == seen_.end()) {
+      Entry entry{static_cast<void const*>(object), {}};
+      if (keep) {
+        entry.refetch = [refetch] {
+          return static_cast<void const*>(static_cast<T const*>(refetch()));
+        };
+      }
+      seen_.emplace(key, std::move(entry));
+    } else if (found->second.object != static_cast<void const*>(object)) {
+      fail(key, "a child that was neither deleted nor replaced moved to another address");
+    }
+    return object;
+  }
+
+  std::map<std::string, Entry> seen_;
 };
 
 }  // namespace fuzz

@@ -44,7 +44,7 @@ class Input {
   int count() {
     int const kind = pick(16);
     if (kind < 13) return pick(10) - 1;
-    if (kind < 15) return 12 + pick(37);
+    if (kind < 15) return 9 + pick(8);
     static int const extremes[] = {INT_MIN, -1, -2, -1000000};
     return extremes[pick(4)];
   }
