@@ -1,0 +1,444 @@
+// What a host can observe of each object a copy touches, one snapshot per object kind,
+// and fillers that give every value a number of its own, so that a copy test can say
+// exactly what changed in the target and what did not.
+#ifndef ORV_TESS_VARNAK_TESTS_COPY_STATE_H
+#define ORV_TESS_VARNAK_TESTS_COPY_STATE_H
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/IBlackOilModel.h"
+#include "Orv/Tess/Varnak/ICompositionalModel.h"
+#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
+#include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/IDryGasTable.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/IMiscibilityTable.h"
+#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/ISolventTable.h"
+#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "initial/DepthTableState.h"
+#include "water/WaterState.h"
+
+namespace state {
+
+using namespace Orv::Tess::Varnak;
+using Values = std::vector<double>;
+using waterstate::WaterState;
+
+inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// ---- Black-oil tables. An oil row is keyed by its gas-oil ratio and its entries start
+// with a pressure; a gas row is keyed by a pressure and its entries start with a vaporised
+// oil-gas ratio.
+inline double key(IOilTable const& t, int i) { return t.getGasOilRatio(i); }
+inline double key(IGasTable const& t, int i) { return t.getPressure(i); }
+inline void setKey(IOilTable& t, int i, double v) { t.setGasOilRatio(i, v); }
+inline void setKey(IGasTable& t, int i, double v) { t.setPressure(i, v); }
+inline double under(IOilTable const& t, int i, int j) { return t.getPressure(i, j); }
+inline double under(IGasTable const& t, int i, int j) { return t.getOilGasRatio(i, j); }
+inline void setUnder(IOilTable& t, int i, int j, double v) { t.setPressure(i, j, v); }
+inline void setUnder(IGasTable& t, int i, int j, double v) { t.setOilGasRatio(i, j, v); }
+
+// Surface density, row count, then each row: its key, entry count and entries.
+template <class Table>
+Values rows(Table const& t) {
+  Values s{t.getSurfaceDensity(), double(t.getSaturatedSize())};
+  for (int i = 0; i < t.getSaturatedSize(); ++i) {
+    s.insert(s.end(), {key(t, i), double(t.getUndersaturatedSize(i))});
+    for (int j = 0; j < t.getUndersaturatedSize(i); ++j) {
+      s.insert(s.end(), {under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
+    }
+  }
+  return s;
+}
+
+// One row per entry count in `entries`.
+template <class Table>
+void fill(Table& t, std::vector<int> const& entries, double seed) {
+  t.setSaturatedSize(int(entries.size()));
+  for (int i = 0; i < t.getSaturatedSize(); ++i) {
+    setKey(t, i, seed + 10 * i);
+    t.setUndersaturatedSize(i, entries[at(i)]);
+    for (int j = 0; j < entries[at(i)]; ++j) {
+      setUnder(t, i, j, seed + 10 * i + j + 1);
+      t.setFormationVolumeFactor(i, j, 1.0 + 0.01 * (seed + i + j));
+      t.setViscosity(i, j, 0.1 * (seed + i + j));
+    }
+  }
+  t.setSurfaceDensity(seed + 0.5);
+}
+
+// What each kind holds beside its rows; a compressible table's per-row pairs apart.
+inline Values extras(IOilTable const& t) {
+  if (auto const* d = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
+    return {d->getBubblePointPressure(), d->getDissolvedGas(), d->getOilCompressibility(),
+            d->getOilViscosibility()};
+  }
+  if (auto const* d = dynamic_cast<IDeadOilTable const*>(&t)) {
+    return {d->getBubblePointPressure(), d->getDissolvedGas()};
+  }
+  if (auto const* c = dynamic_cast<ICompressibleOilTable const*>(&t)) {
+    return {c->getMolecularWeight(), c->getSpecificHeat(), c->getTemperatureExpansionCoefficient(),
+            c->getTemperatureSquaredExpansionCoefficient()};
+  }
+  return {};
+}
+inline Values extras(IGasTable const& t) {
+  auto const* d = dynamic_cast<IDryGasTable const*>(&t);
+  return d ? Values{d->getDewPointPressure(), d->getVaporizedOil()} : Values{};
+}
+inline Values pairs(IOilTable const& t) {
+  Values s;
+  if (auto const* c = dynamic_cast<ICompressibleOilTable const*>(&t)) {
+    for (int i = 0; i < c->getSaturatedSize(); ++i) {
+      s.insert(s.end(), {c->getCompressibility(i), c->getViscosibility(i)});
+    }
+  }
+  return s;
+}
+inline void fillExtras(IOilTable& t, double seed) {
+  if (auto* d = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) {
+    d->setOilCompressibility(seed + 3);
+    d->setOilViscosibility(seed + 4);
+  }
+  if (auto* d = dynamic_cast<IDeadOilTable*>(&t)) {
+    d->setBubblePointPressure(seed + 1);
+    d->setDissolvedGas(seed + 2);
+  }
+  if (auto* c = dynamic_cast<ICompressibleOilTable*>(&t)) {
+    c->setMolecularWeight(seed + 1);
+    c->setSpecificHeat(seed + 2);
+    c->setTemperatureExpansionCoefficient(seed + 3);
+    c->setTemperatureSquaredExpansionCoefficient(seed + 4);
+    for (int i = 0; i < c->getSaturatedSize(); ++i) {
+      c->setCompressibility(i, seed + 0.1 * (i + 1));
+      c->setViscosibility(i, seed + 0.2 * (i + 1));
+    }
+  }
+}
+inline void fillExtras(IGasTable& t, double seed) {
+  if (auto* d = dynamic_cast<IDryGasTable*>(&t)) {
+    d->setDewPointPressure(seed + 1);
+    d->setVaporizedOil(seed + 2);
+  }
+}
+
+template <class Kind>
+std::string kind() {
+  return typeid(Kind).name();
+}
+// The implementation class, its rows, its own values and its per-row pairs.
+struct Table {
+  std::string kind;
+  Values rows, extras, pairs;
+  bool operator==(Table const& o) const {
+    return std::tie(kind, rows, extras, pairs) == std::tie(o.kind, o.rows, o.extras, o.pairs);
+  }
+};
+inline Table snapshot(IOilTable const& t) {
+  return {typeid(t).name(), rows(t), extras(t), pairs(t)};
+}
+inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), extras(t), {}}; }
+
+inline Values snapshot(ISolventTable const& t) {
+  Values s{t.getSurfaceDensity(), double(t.getSize())};
+  for (int i = 0; i < t.getSize(); ++i) {
+    s.insert(s.end(), {t.getPressure(i), t.getFormationVolumeFactor(i), t.getViscosity(i)});
+  }
+  return s;
+}
+inline Values snapshot(IMiscibilityTable const& t) {
+  Values s{t.getViscosityMixingParameter(), t.getDensityMixingParameter(), double(t.getSize())};
+  for (int i = 0; i < t.getSize(); ++i)
+    s.insert(s.end(), {t.getOilPressure(i), t.getMiscibility(i)});
+  return s;
+}
+
+// ---- The common fluid-model part.
+inline IInitialCondition::Property depthKey(int k) {
+  return static_cast<IInitialCondition::Property>(k);
+}
+using depthstate::snapshot;
+// Depth base + 10 d, value base + 10 d + c + 1.
+inline void fill(IDepthTable& t, int depths, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumDepths(depths);
+  for (int d = 0; d < depths; ++d) {
+    t.setDepth(d, base + 10 * d);
+    for (int c = 0; c < components; ++c) t.setProperty(d, c, base + 10 * d + c + 1);
+  }
+}
+inline Values snapshot(ITemperatureTable const& t) {
+  Values s{double(t.getNumTemperatures()), double(t.getNumComponents())};
+  for (int r = 0; r < t.getNumTemperatures(); ++r) {
+    s.push_back(t.getTemperature(r));
+    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(r, c));
+  }
+  return s;
+}
+
+// Sets all fourteen water scalars to base + 1, base + 2, … and adds one salt.
+inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMoleculeType salt) {
+  void (IWaterProperties::*const setters[])(double) = {
+      &IWaterProperties::setSurfaceDensity,
+      &IWaterProperties::setPressure,
+      &IWaterProperties::setFormationVolumeFactor,
+      &IWaterProperties::setCompressibility,
+      &IWaterProperties::setViscosity,
+      &IWaterProperties::setViscosibility,
+      &IWaterProperties::setKValueCoefficientA,
+      &IWaterProperties::setKValueCoefficientB,
+      &IWaterProperties::setKValueCoefficientC,
+      &IWaterProperties::setKValueCoefficientD,
+      &IWaterProperties::setKValueCoefficientE,
+      &IWaterProperties::setReferenceTemperature,
+      &IWaterProperties::setThermalExpansionCoefficient1,
+      &IWaterProperties::setThermalExpansionCoefficient2};
+  for (auto setter : setters) (w.*setter)(base += 1);
+  w.makeBrineComponent(salt);
+}
+// The target's water with the six basic numbers (the first six scalars) of the source.
+inline WaterState withSixNumbersOf(WaterState target, WaterState const& source) {
+  std::copy(source.scalars.begin(), source.scalars.begin() + 6, target.scalars.begin());
+  return target;
+}
+
+// Sets the six numbers of an initial condition to base + 1 … base + 6.
+inline void fillNumbers(IInitialCondition& ic, double base) {
+  ic.setDatumDepth(base + 1);
+  ic.setDatumPressure(base + 2);
+  ic.setGasOilContactDepth(base + 3);
+  ic.setGasOilContactCapillaryPressure(base + 4);
+  ic.setWaterContactDepth(base + 5);
+  ic.setWaterContactCapillaryPressure(base + 6);
+}
+// Its six numbers and its depth tables, including a few keys around the twelve.
+struct Initial {
+  std::array<double, 6> numbers;
+  std::map<int, Values> tables;
+  bool operator==(Initial const& o) const { return numbers == o.numbers && tables == o.tables; }
+};
+inline Initial snapshot(IInitialCondition const& ic) {
+  Initial s{{ic.getDatumDepth(), ic.getDatumPressure(), ic.getGasOilContactDepth(),
+             ic.getGasOilContactCapillaryPressure(), ic.getWaterContactDepth(),
+             ic.getWaterContactCapillaryPressure()},
+            {}};
+  for (int k = -2; k <= 14; ++k) {
+    if (ic.hasDepthTable(depthKey(k))) s.tables[k] = snapshot(ic.getDepthTable(depthKey(k)));
+  }
+  return s;
+}
+
+struct Fluid {
+  std::string name;
+  std::optional<WaterState> water;
+  std::map<std::string, Initial> initialConditions;
+  std::map<int, Values> temperatureTables;
+  bool operator==(Fluid const& o) const {
+    return std::tie(name, water, initialConditions, temperatureTables) ==
+           std::tie(o.name, o.water, o.initialConditions, o.temperatureTables);
+  }
+};
+inline Fluid fluid(IFluidModel& model) {
+  IFluidModel const& view = model;
+  Fluid s{model.getName(), std::nullopt, {}, {}};
+  if (auto const* water = view.getWaterProperties()) s.water = waterstate::snapshot(*water);
+  for (auto const& name : model.getInitialConditionNames()) {
+    s.initialConditions[name] = snapshot(view.getInitialCondition(name));
+  }
+  for (int k = -1; k <= 8; ++k) {
+    auto const property = static_cast<IFluidModel::TemperatureTableProperty>(k);
+    if (view.hasTemperatureTable(property)) {
+      s.temperatureTables[k] = snapshot(view.getTemperatureTable(property));
+    }
+  }
+  return s;
+}
+
+// ---- A black-oil model, with oil tables under the regions a host uses, 0 and negatives.
+struct BlackOil {
+  Fluid fluid;
+  double gasDensity, oilDensity;
+  std::optional<Table> gas;
+  std::map<int, Table> oil;
+  std::optional<Values> solvent, miscibility;
+  bool operator==(BlackOil const& o) const {
+    return std::tie(fluid, gasDensity, oilDensity, gas, oil, solvent, miscibility) ==
+           std::tie(o.fluid, o.gasDensity, o.oilDensity, o.gas, o.oil, o.solvent, o.miscibility);
+  }
+};
+inline BlackOil snapshot(IBlackOilModel& model) {
+  IBlackOilModel const& view = model;
+  BlackOil s{fluid(model), view.gasDensity(), view.oilDensity(), {}, {}, {}, {}};
+  if (auto const* gas = view.getGasTable()) s.gas = snapshot(*gas);
+  for (int region = -2; region <= 8; ++region) {
+    if (auto const* oil = view.getOilTable(region)) s.oil[region] = snapshot(*oil);
+  }
+  if (auto const* t = view.getSolventTable()) s.solvent = snapshot(*t);
+  if (auto const* t = view.getMiscibilityTable()) s.miscibility = snapshot(*t);
+  return s;
+}
+
+// ---- Components: name, type, properties under keys beyond the 53 a copy transfers, the
+// four modelling choices, then the density and viscosity types of the three phases.
+using Property = IComponent::Property;
+inline Property property(int k) { return static_cast<Property>(k); }
+
+struct Component {
+  std::string name;
+  int type;
+  std::map<int, double> properties;
+  std::vector<int> choices;
+  bool operator==(Component const& o) const {
+    return std::tie(name, type, properties, choices) ==
+           std::tie(o.name, o.type, o.properties, o.choices);
+  }
+};
+inline Component snapshot(IComponent const& c) {
+  Component s{c.getName(), int(c.getType()), {}, {}};
+  for (int k = -3; k <= 64; ++k) {
+    if (c.hasProperty(property(k))) s.properties[k] = c.getProperty(property(k));
+  }
+  s.choices = {int(c.getVolatilityType()), int(c.getCompressibilityType()),
+               int(c.getOilViscosityCorrelation()), int(c.getOilViscosityCorrelationUsage())};
+  for (auto phase :
+       {IComponent::PhaseType(0), IComponent::PhaseType(1), IComponent::PhaseType(2)}) {
+    s.choices.insert(s.choices.end(),
+                     {int(c.getDensityType(phase)), int(c.getViscosityType(phase))});
+  }
+  return s;
+}
+inline std::vector<Component> components(ICompositionalModel const& model) {
+  std::vector<Component> s;
+  for (int i = 0; i < model.getNumComponents(); ++i) s.push_back(snapshot(model.getComponent(i)));
+  return s;
+}
+inline void setProperties(IComponent& c, std::map<int, double> const& properties) {
+  for (auto const& [k, v] : properties) c.setProperty(property(k), v);
+}
+inline void setChoices(IComponent& c, int seed) {
+  c.setVolatilityType(IComponent::VolatilityType(seed));
+  c.setCompressibilityType(IComponent::CompressibilityType(seed + 1));
+  c.setOilViscosityCorrelation(IComponent::OilViscosityCorrelation(seed + 2));
+  c.setOilViscosityCorrelationUsage(IComponent::OilViscosityCorrelationUsage(seed + 3));
+  c.setDensityType(IComponent::PhaseType::Gas, IComponent::DensityType(seed + 4));
+  c.setViscosityType(IComponent::PhaseType::Water, IComponent::ViscosityType(seed + 5));
+}
+// What a component copy makes of the target: the source's properties 0 to 52 and four
+// modelling choices, everything else the target's.
+inline Component copied(Component const& source, Component target) {
+  for (int k = 0; k <= 52; ++k) target.properties.erase(k);
+  for (auto const& [k, v] : source.properties) {
+    if (k >= 0 && k <= 52) target.properties[k] = v;
+  }
+  std::copy(source.choices.begin(), source.choices.begin() + 4, target.choices.begin());
+  return target;
+}
+
+// ---- Solubility tables: the row count, then each row's pressure and solution ratio, the
+// water columns when the kind has them, then its scalars (a name beside them).
+using Contents = std::pair<Values, std::string>;
+
+inline Values plainColumns(ISolubilityTable const& t) {
+  Values s{double(t.getNumPressures())};
+  for (int i = 0; i < t.getNumPressures(); ++i) {
+    s.insert(s.end(), {t.getPressure(i), t.getSolutionRatio(i)});
+  }
+  return s;
+}
+inline Values waterColumns(ISolubilityWaterPropertiesTable const& t) {
+  Values s;
+  for (int i = 0; i < t.getNumPressures(); ++i) {
+    s.insert(s.end(), {t.getFormationVolume(i), t.getViscosity(i), t.getCompressibility(i)});
+  }
+  return s;
+}
+inline Contents contents(ISolubilityTable const& t) { return {plainColumns(t), ""}; }
+inline Contents contents(ISolubilityWaterPropertiesTable const& t) {
+  Values s = plainColumns(t), water = waterColumns(t);
+  s.insert(s.end(), water.begin(), water.end());
+  return {s, ""};
+}
+inline Contents contents(ITemperatureSolubilityTable const& t) {
+  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
+  s.first.push_back(t.getTemperature());
+  return s;
+}
+inline Contents contents(ISaltSolubilityTable const& t) {
+  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
+  s.first.insert(s.first.end(), {t.getSaltConcentration(), t.getBrineSurfaceDensity(),
+                                 t.getRefSaltConcentration()});
+  return s;
+}
+inline Contents contents(IInteractionSolubilityTable const& t) {
+  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
+  s.first.push_back(t.getInteractionComponentMoleFraction());
+  s.second = t.getInteractionComponentName();
+  return s;
+}
+
+// Pressures seed + 100 i, each further column of a row one more than the one before.
+inline void fill(ISolubilityTable& t, int rows, double seed) {
+  t.setNumPressures(rows);
+  for (int i = 0; i < rows; ++i) {
+    t.setPressure(i, seed + 100 * i);
+    t.setSolutionRatio(i, seed + 100 * i + 1);
+    if (auto* w = dynamic_cast<ISolubilityWaterPropertiesTable*>(&t)) {
+      w->setFormationVolume(i, seed + 100 * i + 2);
+      w->setViscosity(i, seed + 100 * i + 3);
+      w->setCompressibility(i, seed + 100 * i + 4);
+    }
+  }
+  if (auto* k = dynamic_cast<ITemperatureSolubilityTable*>(&t)) k->setTemperature(seed + 7);
+  if (auto* k = dynamic_cast<ISaltSolubilityTable*>(&t)) {
+    k->setSaltConcentration(seed + 7);
+    k->setBrineSurfaceDensity(seed + 8);
+    k->setRefSaltConcentration(seed + 9);
+  }
+  if (auto* k = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
+    k->setInteractionComponentName("C" + std::to_string(int(seed)));
+    k->setInteractionComponentMoleFraction(seed + 7);
+  }
+}
+
+// Every solubility table of an aqueous-soluble component, by kind and name.
+inline std::map<std::string, Contents> tables(IAqueousSolubleComponent const& c) {
+  std::map<std::string, Contents> s;
+  if (c.hasSolubilityTable()) s["plain"] = contents(c.getSolubilityTable());
+  if (c.hasSolubilityWaterPropertiesTable()) {
+    s["water"] = contents(c.getSolubilityWaterPropertiesTable());
+  }
+  for (auto const& n : c.getTemperatureSolubilityTableNames()) {
+    s["temperature " + n] = contents(c.getTemperatureSolubilityTable(n));
+  }
+  for (auto const& n : c.getSaltSolubilityTableNames()) {
+    s["salt " + n] = contents(c.getSaltSolubilityTable(n));
+  }
+  for (auto const& n : c.getInteractionSolubilityTableNames()) {
+    s["interaction " + n] = contents(c.getInteractionSolubilityTable(n));
+  }
+  return s;
+}
+// A table of every kind: T80, salt X and interaction I by name.
+inline void furnish(IAqueousSolubleComponent& c, double seed) {
+  fill(c.makeSolubilityTable(), 2, seed);
+  fill(c.makeSolubilityWaterPropertiesTable(), 3, seed + 10);
+  fill(c.makeTemperatureSolubilityTable("T80"), 2, seed + 20);
+  fill(c.makeSaltSolubilityTable("X"), 2, seed + 30);
+  fill(c.makeInteractionSolubilityTable("I"), 1, seed + 40);
+}
+
+}  // namespace state
+
+#endif  // ORV_TESS_VARNAK_TESTS_COPY_STATE_H
