@@ -23,8 +23,10 @@
 #include "Orv/Tess/Varnak/IInitialCondition.h"
 #include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
 #include "Orv/Tess/Varnak/IMiscibilityTable.h"
+#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
 #include "Orv/Tess/Varnak/ISolventTable.h"
+#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
 #include "Orv/Tess/Varnak/ITemperatureTable.h"
 #include "initial/DepthTableState.h"
@@ -184,6 +186,41 @@ inline Values snapshot(ITemperatureTable const& t) {
   for (int r = 0; r < t.getNumTemperatures(); ++r) {
     s.push_back(t.getTemperature(r));
     for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(r, c));
+  }
+  return s;
+}
+
+// The flat tables of a compositional model: key base + 10 r, value base + 10 r + c + 1.
+inline void fill(ITemperatureKValueTable& t, int pressures, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumPressures(pressures);
+  t.setTemperature(base);
+  for (int p = 0; p < pressures; ++p) {
+    t.setPressure(p, base + 10 * p);
+    for (int c = 0; c < components; ++c) t.setKValue(p, c, base + 10 * p + c + 1);
+  }
+}
+inline Values snapshot(ITemperatureKValueTable const& t) {
+  Values s{t.getTemperature(), double(t.getNumPressures()), double(t.getNumComponents())};
+  for (int p = 0; p < t.getNumPressures(); ++p) {
+    s.push_back(t.getPressure(p));
+    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getKValue(p, c));
+  }
+  return s;
+}
+inline void fill(IOilViscosityIndexTable& t, int fractions, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumMolefractions(fractions);
+  for (int f = 0; f < fractions; ++f) {
+    t.setMoleFraction(f, base + 10 * f);
+    for (int c = 0; c < components; ++c) t.setOilViscosityIndex(f, c, base + 10 * f + c + 1);
+  }
+}
+inline Values snapshot(IOilViscosityIndexTable const& t) {
+  Values s{double(t.getNumMolefractions()), double(t.getNumComponents())};
+  for (int f = 0; f < t.getNumMolefractions(); ++f) {
+    s.push_back(t.getMoleFraction(f));
+    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getOilViscosityIndex(f, c));
   }
   return s;
 }
