@@ -15,6 +15,7 @@
 #include "Orv/Tess/Varnak/StdDryGasTable.h"
 #include "Orv/Tess/Varnak/StdGasTable.h"
 #include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak/StdWaterProperties.h"
 #include "copy/Recording.h"
 #include "copy/State.h"
 
@@ -22,47 +23,28 @@ using namespace Orv::Tess::Varnak;
 using namespace state;
 using Salt = IBrineComponent::SaltMoleculeType;
 
-TEST(OilTableCopy, ReadsEachSourceValueThenWritesItRowByRowThenTheSurfaceDensity) {
+TEST(CompressibleOilTableCopy, TransfersThePairsThenTheRowsAndKeepsTheThermalValues) {
   recording::CallLog log;
   recording::RecordingOilTable source(log, "S"), target(log, "T");
-  fill(source, {2, 0}, 50.0);
-  fill(target, {1, 1, 3}, 70.0);
-  log.take();
-
-  copy(static_cast<IOilTable const&>(source), static_cast<IOilTable&>(target), 0);
-  EXPECT_EQ(log.take(),
-            "S.getSaturatedSize() T.setSaturatedSize(2) S.getUndersaturatedSize(0) "
-            "T.setUndersaturatedSize(0,2) S.getGasOilRatio(0) T.setGasOilRatio(0,50) "
-            "S.getPressure(0,0) T.setPressure(0,0,51) S.getFormationVolumeFactor(0,0) "
-            "T.setFormationVolumeFactor(0,0,1.5) S.getViscosity(0,0) T.setViscosity(0,0,5) "
-            "S.getPressure(0,1) T.setPressure(0,1,52) S.getFormationVolumeFactor(0,1) "
-            "T.setFormationVolumeFactor(0,1,1.51) S.getViscosity(0,1) T.setViscosity(0,1,5.1) "
-            "S.getUndersaturatedSize(1) T.setUndersaturatedSize(1,0) S.getGasOilRatio(1) "
-            "T.setGasOilRatio(1,60) S.getSurfaceDensity() T.setSurfaceDensity(50.5)");
-  EXPECT_EQ(rows(target), rows(source));
-}
-
-TEST(CompressibleOilTableCopy, TransfersThePairsBeforeTheRowsAndKeepsTheThermalValues) {
-  recording::CallLog log;
-  recording::RecordingOilTable source(log, "S"), target(log, "T");
-  fill(source, {1, 0}, 10.0);
-  fillExtras(source, 500.0);
+  fill(source, {2, 0}, 10.0);
   fill(target, {1, 1, 1}, 200.0);
-  fillExtras(target, 600.0);
   auto const before = snapshot(target);
   log.take();
 
   copy(source, target, -1);
   EXPECT_EQ(log.take(),
             "S.getSaturatedSize() T.setSaturatedSize(2) S.getCompressibility(0) "
-            "T.setCompressibility(0,500.1) S.getViscosibility(0) T.setViscosibility(0,500.2) "
-            "S.getCompressibility(1) T.setCompressibility(1,500.2) S.getViscosibility(1) "
-            "T.setViscosibility(1,500.4) "
-            // The two-level transfer reads the count again and sizes the rows once more.
+            "T.setCompressibility(0,10.1) S.getViscosibility(0) T.setViscosibility(0,10.2) "
+            "S.getCompressibility(1) T.setCompressibility(1,10.2) S.getViscosibility(1) "
+            "T.setViscosibility(1,10.4) "
+            // The two-level transfer, the same for every oil and gas table, reads the count
+            // again and sizes the rows once more; each value is read, then written.
             "S.getSaturatedSize() T.setSaturatedSize(2) S.getUndersaturatedSize(0) "
-            "T.setUndersaturatedSize(0,1) S.getGasOilRatio(0) T.setGasOilRatio(0,10) "
+            "T.setUndersaturatedSize(0,2) S.getGasOilRatio(0) T.setGasOilRatio(0,10) "
             "S.getPressure(0,0) T.setPressure(0,0,11) S.getFormationVolumeFactor(0,0) "
             "T.setFormationVolumeFactor(0,0,1.1) S.getViscosity(0,0) T.setViscosity(0,0,1) "
+            "S.getPressure(0,1) T.setPressure(0,1,12) S.getFormationVolumeFactor(0,1) "
+            "T.setFormationVolumeFactor(0,1,1.11) S.getViscosity(0,1) T.setViscosity(0,1,1.1) "
             "S.getUndersaturatedSize(1) T.setUndersaturatedSize(1,0) S.getGasOilRatio(1) "
             "T.setGasOilRatio(1,20) S.getSurfaceDensity() T.setSurfaceDensity(10.5)");
   EXPECT_EQ(snapshot(target), (Table{before.kind, rows(source), before.extras, pairs(source)}));
@@ -80,9 +62,7 @@ TEST(TwoLevelTableCopy, TransfersRowsBetweenAnyKindsAndLeavesTheTargetKindAlone)
   auto expectRowsOnly = [](auto const& makeSource, auto const& makeTarget) {
     auto source = makeSource(), target = makeTarget();
     fill(*source, {2, 1}, 100.0);
-    fillExtras(*source, 500.0);
     fill(*target, {1, 3, 2}, 200.0);
-    fillExtras(*target, 600.0);
     auto const before = snapshot(*target);
     SCOPED_TRACE(snapshot(*source).kind + " into " + before.kind);
     copy(*source, *target, 0);
@@ -199,17 +179,11 @@ TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesIn
   recording::RecordingBlackOilModel source(log, "S"), target(log, "T");
   source.gasDensity(0.9);
   source.oilDensity(850.0);
-  source.makeWaterProperties();
+  fillWater(source.makeWaterProperties(), 100.0, Salt::NACL);
   for (char const* name : {"A", "EQL"}) source.makeInitialCondition(name);
-  IDryGasTable& dryGas = source.makeDryGasTable();
-  fill(dryGas, {1, 2}, 300.0);
-  fillExtras(dryGas, 300.0);
-  IDeadOilTable& dead = source.makeDeadOilTable(1);
-  fill(dead, {2}, 100.0);
-  fillExtras(dead, 100.0);
-  ICompressibleOilTable& compressible = source.makeCompressibleOilTable(2);
-  fill(compressible, {2, 2}, 200.0);
-  fillExtras(compressible, 200.0);
+  fill(source.makeDryGasTable(), {1, 2}, 300.0);
+  fill(source.makeDeadOilTable(1), {2}, 100.0);
+  fill(source.makeCompressibleOilTable(2), {2, 2}, 200.0);
   fill(source.makeOilTable(4), {1}, 400.0);  // three tables: region 4 is not visited
   for (char const* name : {"B", "EQL"}) target.makeInitialCondition(name);
   fill(target.makeOilTable(0), {1}, 1000.0);
@@ -234,7 +208,10 @@ TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesIn
                             "T.makeOilTable(1) S.getOilTable(2) T.getOilTable(2) "
                             "T.makeCompressibleOilTable(2) S.getOilTable(3) T.deleteOilTable(3)");
   auto after = snapshot(target);
-  // Made tables are of the plain kinds unless the source's is compressible.
+  // Water made new holds the source's six numbers and its own defaults otherwise; made
+  // tables are of the plain kinds unless the source's is compressible.
+  EXPECT_EQ(after.fluid.water,
+            withSixNumbersOf(waterstate::snapshot(StdWaterProperties()), *from.fluid.water));
   EXPECT_EQ(after.gas, (Table{kind<StdGasTable>(), from.gas->rows, {}, {}}));
   std::map<int, Table> const expected{
       {0, before.oil.at(0)},
@@ -247,13 +224,9 @@ TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesIn
 
   // Tables the target holds are filled and keep their kind and their own values; a
   // compressible one keeps the pairs of the rows that remain.
-  ICompressibleOilTable& keeps = target.makeCompressibleOilTable(1);
-  fill(keeps, {1, 1, 1}, 1100.0);
-  fillExtras(keeps, 1100.0);
-  IDryGasTable& dry = target.makeDryGasTable();
-  fill(dry, {3}, 500.0);
-  fillExtras(dry, 500.0);
-  auto const held = snapshot(keeps);
+  fill(target.makeCompressibleOilTable(1), {1, 1, 1}, 1100.0);
+  fill(target.makeDryGasTable(), {3}, 500.0);
+  auto const held = snapshot(*target.getOilTable(1));
   log.take();
   copy(source, target, 8 | 16);
   EXPECT_EQ(log.take(), densities +

@@ -1,9 +1,7 @@
 // The library's own classes with the operations a copy uses written into a shared CallLog
-// before they run. A copy between two of them shows which children it reads, makes,
-// fetches or deletes on which side, and the exact order of its reads and writes; since
-// they store values as the library does, the same test can compare states afterwards.
-// A log can also be told to refuse one call, to show that an error passes out of a copy
-// unchanged and that what was written before it stays written.
+// before they run: a copy between two of them shows which children it makes, fetches or
+// deletes on which side and the order of its reads and writes, and since they store values
+// as the library does, the same test can compare states afterwards.
 #ifndef ORV_TESS_VARNAK_TESTS_COPY_RECORDING_H
 #define ORV_TESS_VARNAK_TESTS_COPY_RECORDING_H
 
@@ -43,15 +41,9 @@ class CallLog {
 
   // Marks the time a logged call runs: the calls an implementation makes into its own
   // operations meanwhile are its business, not the copy's, and are not written.
-  class Running {
-   public:
-    explicit Running(int& depth) : depth_(depth) { ++depth_; }
-    Running(Running const&) = delete;
-    Running& operator=(Running const&) = delete;
-    ~Running() { --depth_; }
-
-   private:
-    int& depth_;
+  struct Running {
+    int& depth;
+    ~Running() { --depth; }
   };
 
   template <class... Args>
@@ -66,7 +58,7 @@ class CallLog {
       calls_.push_back(call.str());
       if (calls_.back() == failAt) throw std::domain_error(failAt + " refused");
     }
-    return Running(depth_);
+    return Running{++depth_};
   }
 
   // The calls written since the last take, separated by spaces.
@@ -103,16 +95,9 @@ class Recorded : public Impl {
   using Std = Impl;
 
   // record("op")(args…) writes the call and returns the guard of its run.
-  struct Call {
-    CallLog& log;
-    std::string const& tag;
-    char const* operation;
-    template <class... Args>
-    CallLog::Running operator()(Args const&... args) const {
-      return log.enter(tag, operation, args...);
-    }
-  };
-  Call record(char const* operation) const { return Call{log_, tag_, operation}; }
+  auto record(char const* operation) const {
+    return [this, operation](auto const&... args) { return log_.enter(tag_, operation, args...); };
+  }
 
  private:
   CallLog& log_;
@@ -125,108 +110,75 @@ class Recorded : public Impl {
   Ret name Params override { return record(#name) Args, Std::name Args; }
 #define RECORD_CONST(Ret, name, Params, Args) \
   Ret name Params const override { return record(#name) Args, Std::name Args; }
+// A value's getter and setter, the value under no index, a row, or a row and a column.
+#define RECORD_FIELD0(T, Name) \
+  RECORD_CONST(T, get##Name, (), ()) RECORD(void, set##Name, (T v), (v))
+#define RECORD_FIELD1(T, Name) \
+  RECORD_CONST(T, get##Name, (int i), (i)) RECORD(void, set##Name, (int i, T v), (i, v))
+#define RECORD_FIELD2(T, Name)                       \
+  RECORD_CONST(T, get##Name, (int i, int j), (i, j)) \
+  RECORD(void, set##Name, (int i, int j, T v), (i, j, v))
 
 // A compressible oil table: its rows, entries and per-row pairs. Copied as a plain oil
 // table it shows the two-level transfer.
-class RecordingOilTable : public Recorded<StdCompressibleOilTable> {
- public:
+struct RecordingOilTable : Recorded<StdCompressibleOilTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getSaturatedSize, (), ())
-  RECORD(void, setSaturatedSize, (int n), (n))
-  RECORD_CONST(int, getUndersaturatedSize, (int i), (i))
-  RECORD(void, setUndersaturatedSize, (int i, int n), (i, n))
-  RECORD_CONST(double, getGasOilRatio, (int i), (i))
-  RECORD(void, setGasOilRatio, (int i, double v), (i, v))
-  RECORD_CONST(double, getPressure, (int i, int j), (i, j))
-  RECORD(void, setPressure, (int i, int j, double v), (i, j, v))
-  RECORD_CONST(double, getFormationVolumeFactor, (int i, int j), (i, j))
-  RECORD(void, setFormationVolumeFactor, (int i, int j, double v), (i, j, v))
-  RECORD_CONST(double, getViscosity, (int i, int j), (i, j))
-  RECORD(void, setViscosity, (int i, int j, double v), (i, j, v))
-  RECORD_CONST(double, getCompressibility, (int i), (i))
-  RECORD(void, setCompressibility, (int i, double v), (i, v))
-  RECORD_CONST(double, getViscosibility, (int i), (i))
-  RECORD(void, setViscosibility, (int i, double v), (i, v))
-  RECORD_CONST(double, getSurfaceDensity, (), ())
-  RECORD(void, setSurfaceDensity, (double v), (v))
+  RECORD_FIELD0(int, SaturatedSize)
+  RECORD_FIELD1(int, UndersaturatedSize)
+  RECORD_FIELD1(double, GasOilRatio)
+  RECORD_FIELD2(double, Pressure)
+  RECORD_FIELD2(double, FormationVolumeFactor)
+  RECORD_FIELD2(double, Viscosity)
+  RECORD_FIELD1(double, Compressibility)
+  RECORD_FIELD1(double, Viscosibility)
+  RECORD_FIELD0(double, SurfaceDensity)
 };
 
-class RecordingSolventTable : public Recorded<StdSolventTable> {
- public:
+struct RecordingSolventTable : Recorded<StdSolventTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getSize, (), ())
-  RECORD(void, setSize, (int n), (n))
-  RECORD_CONST(double, getPressure, (int i), (i))
-  RECORD(void, setPressure, (int i, double v), (i, v))
-  RECORD_CONST(double, getFormationVolumeFactor, (int i), (i))
-  RECORD(void, setFormationVolumeFactor, (int i, double v), (i, v))
-  RECORD_CONST(double, getViscosity, (int i), (i))
-  RECORD(void, setViscosity, (int i, double v), (i, v))
-  RECORD_CONST(double, getSurfaceDensity, (), ())
-  RECORD(void, setSurfaceDensity, (double v), (v))
+  RECORD_FIELD0(int, Size)
+  RECORD_FIELD1(double, Pressure)
+  RECORD_FIELD1(double, FormationVolumeFactor)
+  RECORD_FIELD1(double, Viscosity)
+  RECORD_FIELD0(double, SurfaceDensity)
 };
 
-class RecordingMiscibilityTable : public Recorded<StdMisciblityTable> {
- public:
+struct RecordingMiscibilityTable : Recorded<StdMisciblityTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getSize, (), ())
-  RECORD(void, setSize, (int n), (n))
-  RECORD_CONST(double, getOilPressure, (int i), (i))
-  RECORD(void, setOilPressure, (int i, double v), (i, v))
-  RECORD_CONST(double, getMiscibility, (int i), (i))
-  RECORD(void, setMiscibility, (int i, double v), (i, v))
-  RECORD_CONST(double, getViscosityMixingParameter, (), ())
-  RECORD(void, setViscosityMixingParameter, (double v), (v))
-  RECORD_CONST(double, getDensityMixingParameter, (), ())
-  RECORD(void, setDensityMixingParameter, (double v), (v))
+  RECORD_FIELD0(int, Size)
+  RECORD_FIELD1(double, OilPressure)
+  RECORD_FIELD1(double, Miscibility)
+  RECORD_FIELD0(double, ViscosityMixingParameter)
+  RECORD_FIELD0(double, DensityMixingParameter)
 };
 
-class RecordingWater : public Recorded<StdWaterProperties> {
- public:
+struct RecordingWater : Recorded<StdWaterProperties> {
   using Recorded::Recorded;
-  RECORD_CONST(double, getSurfaceDensity, (), ())
-  RECORD(void, setSurfaceDensity, (double v), (v))
-  RECORD_CONST(double, getPressure, (), ())
-  RECORD(void, setPressure, (double v), (v))
-  RECORD_CONST(double, getFormationVolumeFactor, (), ())
-  RECORD(void, setFormationVolumeFactor, (double v), (v))
-  RECORD_CONST(double, getCompressibility, (), ())
-  RECORD(void, setCompressibility, (double v), (v))
-  RECORD_CONST(double, getViscosity, (), ())
-  RECORD(void, setViscosity, (double v), (v))
-  RECORD_CONST(double, getViscosibility, (), ())
-  RECORD(void, setViscosibility, (double v), (v))
+  RECORD_FIELD0(double, SurfaceDensity)
+  RECORD_FIELD0(double, Pressure)
+  RECORD_FIELD0(double, FormationVolumeFactor)
+  RECORD_FIELD0(double, Compressibility)
+  RECORD_FIELD0(double, Viscosity)
+  RECORD_FIELD0(double, Viscosibility)
 };
 
-class RecordingDepthTable : public Recorded<StdDepthTable> {
- public:
+struct RecordingDepthTable : Recorded<StdDepthTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getNumDepths, (), ())
-  RECORD(void, setNumDepths, (int n), (n))
-  RECORD_CONST(int, getNumComponents, (), ())
-  RECORD(void, setNumComponents, (int n), (n))
-  RECORD_CONST(double, getDepth, (int d), (d))
-  RECORD(void, setDepth, (int d, double v), (d, v))
-  RECORD_CONST(double, getProperty, (int d, int c), (d, c))
-  RECORD(void, setProperty, (int d, int c, double v), (d, c, v))
+  RECORD_FIELD0(int, NumDepths)
+  RECORD_FIELD0(int, NumComponents)
+  RECORD_FIELD1(double, Depth)
+  RECORD_FIELD2(double, Property)
 };
 
 // Its six numbers and its depth tables by property.
-class RecordingInitialCondition : public Recorded<StdInitialCondition> {
- public:
+struct RecordingInitialCondition : Recorded<StdInitialCondition> {
   RecordingInitialCondition(CallLog& log, std::string const& tag) : Recorded(log, tag, tag) {}
-  RECORD_CONST(double, getDatumDepth, (), ())
-  RECORD(void, setDatumDepth, (double v), (v))
-  RECORD_CONST(double, getDatumPressure, (), ())
-  RECORD(void, setDatumPressure, (double v), (v))
-  RECORD_CONST(double, getGasOilContactDepth, (), ())
-  RECORD(void, setGasOilContactDepth, (double v), (v))
-  RECORD_CONST(double, getGasOilContactCapillaryPressure, (), ())
-  RECORD(void, setGasOilContactCapillaryPressure, (double v), (v))
-  RECORD_CONST(double, getWaterContactDepth, (), ())
-  RECORD(void, setWaterContactDepth, (double v), (v))
-  RECORD_CONST(double, getWaterContactCapillaryPressure, (), ())
-  RECORD(void, setWaterContactCapillaryPressure, (double v), (v))
+  RECORD_FIELD0(double, DatumDepth)
+  RECORD_FIELD0(double, DatumPressure)
+  RECORD_FIELD0(double, GasOilContactDepth)
+  RECORD_FIELD0(double, GasOilContactCapillaryPressure)
+  RECORD_FIELD0(double, WaterContactDepth)
+  RECORD_FIELD0(double, WaterContactCapillaryPressure)
   RECORD_CONST(bool, hasDepthTable, (Property p), (p))
   RECORD(IDepthTable&, getDepthTable, (Property p), (p))
   RECORD_CONST(IDepthTable const&, getDepthTable, (Property p), (p))
@@ -235,15 +187,11 @@ class RecordingInitialCondition : public Recorded<StdInitialCondition> {
 
 // The children every fluid model has: water properties and initial conditions.
 template <class Model>
-class RecordingFluidModel : public Recorded<Model> {
- public:
+struct RecordingFluidModel : Recorded<Model> {
   RecordingFluidModel(CallLog& log, std::string const& tag) : Recorded<Model>(log, tag, tag) {}
 
- protected:
   using Std = Model;
   using Recorded<Model>::record;
-
- public:
   RECORD(IWaterProperties&, makeWaterProperties, (), ())
   RECORD(IWaterProperties*, getWaterProperties, (), ())
   RECORD_CONST(IWaterProperties const*, getWaterProperties, (), ())
@@ -251,13 +199,11 @@ class RecordingFluidModel : public Recorded<Model> {
   RECORD(IInitialCondition&, makeInitialCondition, (std::string const& n), (n))
   RECORD(IInitialCondition&, getInitialCondition, (std::string const& n), (n))
   RECORD_CONST(IInitialCondition const&, getInitialCondition, (std::string const& n), (n))
-  RECORD(void, deleteInitialCondition, (std::string const& n), (n))
   RECORD(std::set<std::string>, getInitialConditionNames, (), ())
 };
 
 // Densities, the gas table and the oil tables by region.
-class RecordingBlackOilModel : public RecordingFluidModel<StdBlackOilModel> {
- public:
+struct RecordingBlackOilModel : RecordingFluidModel<StdBlackOilModel> {
   using RecordingFluidModel::RecordingFluidModel;
   RECORD(void, gasDensity, (double v), (v))
   RECORD_CONST(double, gasDensity, (), ())
@@ -277,8 +223,7 @@ class RecordingBlackOilModel : public RecordingFluidModel<StdBlackOilModel> {
 
 // The equation of state, components by index and the interaction coefficients, whose
 // reads and writes go into the log under the model's tag.
-class RecordingCompositionalModel : public RecordingFluidModel<StdCompositionalModel> {
- public:
+struct RecordingCompositionalModel : RecordingFluidModel<StdCompositionalModel> {
   RecordingCompositionalModel(CallLog& log, std::string const& tag)
       : RecordingFluidModel(log, tag), coefficients_(*this) {}
   RECORD(void, setEquationOfState, (EquationOfState e), (e))
@@ -312,8 +257,7 @@ class RecordingCompositionalModel : public RecordingFluidModel<StdCompositionalM
 
 // A component, logged under its name: its name and type, properties, the four modelling
 // choices and whether it dissolves in water.
-class RecordingComponent : public Recorded<StdComponent> {
- public:
+struct RecordingComponent : Recorded<StdComponent> {
   RecordingComponent(CallLog& log, std::string const& name, Type type)
       : Recorded(log, name, name, type) {}
   RECORD_CONST(std::string const&, getName, (), ())
@@ -323,20 +267,15 @@ class RecordingComponent : public Recorded<StdComponent> {
   RECORD_CONST(double, getProperty, (Property p), (p))
   RECORD(void, setProperty, (Property p, double v), (p, v))
   RECORD(void, deleteProperty, (Property p), (p))
-  RECORD_CONST(VolatilityType, getVolatilityType, (), ())
-  RECORD(void, setVolatilityType, (VolatilityType v), (v))
-  RECORD_CONST(CompressibilityType, getCompressibilityType, (), ())
-  RECORD(void, setCompressibilityType, (CompressibilityType v), (v))
-  RECORD_CONST(OilViscosityCorrelation, getOilViscosityCorrelation, (), ())
-  RECORD(void, setOilViscosityCorrelation, (OilViscosityCorrelation v), (v))
-  RECORD_CONST(OilViscosityCorrelationUsage, getOilViscosityCorrelationUsage, (), ())
-  RECORD(void, setOilViscosityCorrelationUsage, (OilViscosityCorrelationUsage v), (v))
+  RECORD_FIELD0(VolatilityType, VolatilityType)
+  RECORD_FIELD0(CompressibilityType, CompressibilityType)
+  RECORD_FIELD0(OilViscosityCorrelation, OilViscosityCorrelation)
+  RECORD_FIELD0(OilViscosityCorrelationUsage, OilViscosityCorrelationUsage)
 };
 
 // A model whose components, as a copy reads them by index, are recording ones of its own
 // (the model's own stay empty). For a copy's source only.
-class RecordingComponentsSource : public StdCompositionalModel {
- public:
+struct RecordingComponentsSource : StdCompositionalModel {
   RecordingComponentsSource(CallLog& log,
                             std::vector<std::pair<std::string, IComponent::Type>> const& list) {
     for (auto const& [name, type] : list) {
@@ -352,8 +291,7 @@ class RecordingComponentsSource : public StdCompositionalModel {
 };
 
 // Which solubility tables a copy lists, tests, fetches and makes (not the tables).
-class RecordingAqueousComponent : public Recorded<StdAqueousSolubleComponent> {
- public:
+struct RecordingAqueousComponent : Recorded<StdAqueousSolubleComponent> {
   RecordingAqueousComponent(CallLog& log, std::string const& tag) : Recorded(log, tag, tag) {}
   RECORD_CONST(bool, hasSolubilityTable, (), ())
   RECORD(ISolubilityTable&, makeSolubilityTable, (), ())
@@ -376,35 +314,26 @@ class RecordingAqueousComponent : public Recorded<StdAqueousSolubleComponent> {
 
 // The flat tables and the richest solubility table: their counts, and the writes of rows
 // and scalars (each write shows the value read).
-class RecordingKValueTable : public Recorded<StdTemperatureKValueTable> {
- public:
+struct RecordingKValueTable : Recorded<StdTemperatureKValueTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getNumPressures, (), ())
-  RECORD(void, setNumPressures, (int n), (n))
-  RECORD_CONST(int, getNumComponents, (), ())
-  RECORD(void, setNumComponents, (int n), (n))
-  RECORD_CONST(double, getTemperature, (), ())
-  RECORD(void, setTemperature, (double v), (v))
+  RECORD_FIELD0(int, NumPressures)
+  RECORD_FIELD0(int, NumComponents)
+  RECORD_FIELD0(double, Temperature)
   RECORD(void, setPressure, (int p, double v), (p, v))
   RECORD(void, setKValue, (int p, int c, double v), (p, c, v))
 };
 
-class RecordingViscosityIndexTable : public Recorded<StdOilViscosityIndexTable> {
- public:
+struct RecordingViscosityIndexTable : Recorded<StdOilViscosityIndexTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getNumMolefractions, (), ())
-  RECORD(void, setNumMolefractions, (int n), (n))
-  RECORD_CONST(int, getNumComponents, (), ())
-  RECORD(void, setNumComponents, (int n), (n))
+  RECORD_FIELD0(int, NumMolefractions)
+  RECORD_FIELD0(int, NumComponents)
   RECORD(void, setMoleFraction, (int f, double v), (f, v))
   RECORD(void, setOilViscosityIndex, (int f, int c, double v), (f, c, v))
 };
 
-class RecordingInteractionTable : public Recorded<StdInteractionSolubilityTable> {
- public:
+struct RecordingInteractionTable : Recorded<StdInteractionSolubilityTable> {
   using Recorded::Recorded;
-  RECORD_CONST(int, getNumPressures, (), ())
-  RECORD(void, setNumPressures, (int n), (n))
+  RECORD_FIELD0(int, NumPressures)
   RECORD(void, setPressure, (int i, double v), (i, v))
   RECORD(void, setSolutionRatio, (int i, double v), (i, v))
   RECORD(void, setFormationVolume, (int i, double v), (i, v))
@@ -416,6 +345,9 @@ class RecordingInteractionTable : public Recorded<StdInteractionSolubilityTable>
 
 #undef RECORD
 #undef RECORD_CONST
+#undef RECORD_FIELD0
+#undef RECORD_FIELD1
+#undef RECORD_FIELD2
 
 }  // namespace recording
 

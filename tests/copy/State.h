@@ -65,22 +65,6 @@ Values rows(Table const& t) {
   return s;
 }
 
-// One row per entry count in `entries`.
-template <class Table>
-void fill(Table& t, std::vector<int> const& entries, double seed) {
-  t.setSaturatedSize(int(entries.size()));
-  for (int i = 0; i < t.getSaturatedSize(); ++i) {
-    setKey(t, i, seed + 10 * i);
-    t.setUndersaturatedSize(i, entries[at(i)]);
-    for (int j = 0; j < entries[at(i)]; ++j) {
-      setUnder(t, i, j, seed + 10 * i + j + 1);
-      t.setFormationVolumeFactor(i, j, 1.0 + 0.01 * (seed + i + j));
-      t.setViscosity(i, j, 0.1 * (seed + i + j));
-    }
-  }
-  t.setSurfaceDensity(seed + 0.5);
-}
-
 // What each kind holds beside its rows; a compressible table's per-row pairs apart.
 inline Values extras(IOilTable const& t) {
   if (auto const* d = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
@@ -134,6 +118,23 @@ inline void fillExtras(IGasTable& t, double seed) {
     d->setDewPointPressure(seed + 1);
     d->setVaporizedOil(seed + 2);
   }
+}
+
+// One row per entry count in `entries`, then every value of the kind's own.
+template <class Table>
+void fill(Table& t, std::vector<int> const& entries, double seed) {
+  t.setSaturatedSize(int(entries.size()));
+  for (int i = 0; i < t.getSaturatedSize(); ++i) {
+    setKey(t, i, seed + 10 * i);
+    t.setUndersaturatedSize(i, entries[at(i)]);
+    for (int j = 0; j < entries[at(i)]; ++j) {
+      setUnder(t, i, j, seed + 10 * i + j + 1);
+      t.setFormationVolumeFactor(i, j, 1.0 + 0.01 * (seed + i + j));
+      t.setViscosity(i, j, 0.1 * (seed + i + j));
+    }
+  }
+  t.setSurfaceDensity(seed + 0.5);
+  fillExtras(t, seed);
 }
 
 template <class Kind>
@@ -387,41 +388,26 @@ inline Component copied(Component const& source, Component target) {
 // water columns when the kind has them, then its scalars (a name beside them).
 using Contents = std::pair<Values, std::string>;
 
-inline Values plainColumns(ISolubilityTable const& t) {
-  Values s{double(t.getNumPressures())};
+inline Contents contents(ISolubilityTable const& t) {
+  Contents s{{double(t.getNumPressures())}, ""};
+  auto const* w = dynamic_cast<ISolubilityWaterPropertiesTable const*>(&t);
   for (int i = 0; i < t.getNumPressures(); ++i) {
-    s.insert(s.end(), {t.getPressure(i), t.getSolutionRatio(i)});
+    s.first.insert(s.first.end(), {t.getPressure(i), t.getSolutionRatio(i)});
+    if (w)
+      s.first.insert(s.first.end(),
+                     {w->getFormationVolume(i), w->getViscosity(i), w->getCompressibility(i)});
   }
-  return s;
-}
-inline Values waterColumns(ISolubilityWaterPropertiesTable const& t) {
-  Values s;
-  for (int i = 0; i < t.getNumPressures(); ++i) {
-    s.insert(s.end(), {t.getFormationVolume(i), t.getViscosity(i), t.getCompressibility(i)});
+  if (auto const* k = dynamic_cast<ITemperatureSolubilityTable const*>(&t)) {
+    s.first.push_back(k->getTemperature());
   }
-  return s;
-}
-inline Contents contents(ISolubilityTable const& t) { return {plainColumns(t), ""}; }
-inline Contents contents(ISolubilityWaterPropertiesTable const& t) {
-  Values s = plainColumns(t), water = waterColumns(t);
-  s.insert(s.end(), water.begin(), water.end());
-  return {s, ""};
-}
-inline Contents contents(ITemperatureSolubilityTable const& t) {
-  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
-  s.first.push_back(t.getTemperature());
-  return s;
-}
-inline Contents contents(ISaltSolubilityTable const& t) {
-  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
-  s.first.insert(s.first.end(), {t.getSaltConcentration(), t.getBrineSurfaceDensity(),
-                                 t.getRefSaltConcentration()});
-  return s;
-}
-inline Contents contents(IInteractionSolubilityTable const& t) {
-  auto s = contents(static_cast<ISolubilityWaterPropertiesTable const&>(t));
-  s.first.push_back(t.getInteractionComponentMoleFraction());
-  s.second = t.getInteractionComponentName();
+  if (auto const* k = dynamic_cast<ISaltSolubilityTable const*>(&t)) {
+    s.first.insert(s.first.end(), {k->getSaltConcentration(), k->getBrineSurfaceDensity(),
+                                   k->getRefSaltConcentration()});
+  }
+  if (auto const* k = dynamic_cast<IInteractionSolubilityTable const*>(&t)) {
+    s.first.push_back(k->getInteractionComponentMoleFraction());
+    s.second = k->getInteractionComponentName();
+  }
   return s;
 }
 
