@@ -122,58 +122,6 @@ TEST(SolventAndMiscibilityTableCopy, ReadTheSourceSizeBeforeEveryRowAndEndWithIt
   EXPECT_EQ(snapshot(miscibilityTarget), snapshot(miscibility));
 }
 
-TEST(BlackOilModelCopy, TransfersWhatEachFlagBitSelectsAndNothingElse) {
-  // The source has no gas table, so bit 8 removes the target's; the target holds one oil
-  // region more than the source and only the source has a solvent table.
-  struct Case {
-    int flags;
-    bool water, initialConditions, gas, oil;
-  };
-  Case const cases[] = {
-      {0, false, false, false, false},    {1, true, false, false, false},
-      {2, false, true, false, false},     {4, false, false, false, false},
-      {8, false, false, true, false},     {16, false, false, false, true},
-      {8 | 16, false, false, true, true}, {1 | 2 | 4 | 8 | 16, true, true, true, true},
-      {32, false, false, false, false},   {64 | (1 << 30), false, false, false, false},
-      {~31, false, false, false, false},  {-1, true, true, true, true},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.flags);
-    StdBlackOilModel source("SOURCE"), target("TARGET");
-    source.gasDensity(0.9);
-    source.oilDensity(850.0);
-    fillWater(source.makeWaterProperties(), 100.0, Salt::NACL);
-    fillNumbers(source.makeInitialCondition("EQL"), 10.0);
-    fill(source.makeOilTable(1), {1, 2, 1}, 100.0);
-    source.makeSolventTable().setSize(2);
-    source.makeMiscibilityTable().setSize(1);
-    target.gasDensity(0.7);
-    target.oilDensity(800.0);
-    fillWater(target.makeWaterProperties(), 200.0, Salt::KCL);
-    fillNumbers(target.makeInitialCondition("EQL"), 20.0);
-    fill(target.makeDryGasTable(), {1}, 400.0);
-    fill(target.makeOilTable(1), {3}, 200.0);
-    fill(target.makeOilTable(2), {2}, 250.0);
-    target.makeMiscibilityTable().setSize(4);
-    auto const from = snapshot(source);
-    auto expected = snapshot(target);
-
-    copy(source, target, c.flags);
-
-    EXPECT_EQ(snapshot(source), from);
-    expected.gasDensity = 0.9;
-    expected.oilDensity = 850.0;
-    if (c.water) expected.fluid.water = withSixNumbersOf(*expected.fluid.water, *from.fluid.water);
-    if (c.initialConditions) {
-      expected.fluid.initialConditions.at("EQL").numbers =
-          from.fluid.initialConditions.at("EQL").numbers;
-    }
-    if (c.gas) expected.gas.reset();
-    if (c.oil) expected.oil.at(1).rows = from.oil.at(1).rows;
-    EXPECT_EQ(snapshot(target), expected);
-  }
-}
-
 TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesInOrder) {
   recording::CallLog log;
   recording::RecordingBlackOilModel source(log, "S"), target(log, "T");

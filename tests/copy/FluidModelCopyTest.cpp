@@ -6,9 +6,11 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "Orv/Tess/Varnak/Copy.h"
 #include "Orv/Tess/Varnak/StdBlackOilModel.h"
+#include "Orv/Tess/Varnak/StdCompositionalModel.h"
 #include "Orv/Tess/Varnak/StdInitialCondition.h"
 #include "Orv/Tess/Varnak/StdTemperatureTable.h"
 #include "Orv/Tess/Varnak/StdWaterProperties.h"
@@ -19,14 +21,6 @@
 using namespace Orv::Tess::Varnak;
 using namespace state;
 using Salt = IBrineComponent::SaltMoleculeType;
-
-namespace {
-
-void copyFluid(IFluidModel const& source, IFluidModel& target, int flags) {
-  copy(source, target, flags);
-}
-
-}  // namespace
 
 TEST(DepthTableCopy, ReadsTheCountsOnceThenEachValueBeforeWritingIt) {
   recording::CallLog log;
@@ -129,51 +123,92 @@ TEST(InitialConditionCopy, TransfersTheSixNumbersInOrderAndTheDepthTablesUnderBi
   EXPECT_EQ(target.getName(), "T");
 }
 
-TEST(FluidModelCopy, TransfersWhatEachFlagBitSelectsAndMatchesInitialConditionsByName) {
-  // Bits 8, 16 and 32 belong to the model kinds, higher bits to nobody; bit 4 acts only
-  // inside initial conditions, which bit 2 selects.
-  struct Case {
-    int flags;
-    bool water, numbers, tables;
-  };
-  Case const cases[] = {
-      {0, false, false, false},      {1, true, false, false},
-      {2, false, true, false},       {4, false, false, false},
-      {8, false, false, false},      {16, false, false, false},
-      {32, false, false, false},     {1 | 2, true, true, false},
-      {1 | 4, true, false, false},   {2 | 4, false, true, true},
-      {1 | 2 | 4, true, true, true}, {64 | (1 << 30), false, false, false},
-      {~7, false, false, false},     {-1, true, true, true},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.flags);
-    // One initial condition name in common, and one on each side that the other lacks.
+TEST(ModelCopy, TransfersWhatEachFlagBitSelectsAndNothingElse) {
+  // Bits 1, 2 and 4 are the fluid-model part's (4 acts only inside the initial conditions
+  // that 2 selects), 8 and 16 the black-oil model's, 32 the compositional model's; higher
+  // bits belong to nobody. The expected changes, bit by bit:
+  enum { None = 0, Water = 1, Numbers = 2, Tables = 4, Gas = 8, Oil = 16, Components = 32 };
+  int const all = Water | Numbers | Tables | Gas | Oil | Components;
+  std::pair<int, int> const cases[] = {{0, None},
+                                       {1, Water},
+                                       {2, Numbers},
+                                       {4, None},
+                                       {8, Gas},
+                                       {16, Oil},
+                                       {32, Components},
+                                       {2 | 4, Numbers | Tables},
+                                       {1 | 4, Water},
+                                       {8 | 16, Gas | Oil},
+                                       {64 | (1 << 30), None},
+                                       {~all, None},
+                                       {all, all},
+                                       {-1, all}};
+  for (auto const& [flags, changed] : cases) {
+    SCOPED_TRACE(flags);
+    // Both model kinds get the same fluid-model part: water on both sides, an initial
+    // condition in common with depth tables, one on each side the other lacks, and a
+    // temperature table each.
     StdBlackOilModel source("SOURCE"), target("TARGET");
-    fillWater(source.makeWaterProperties(), 100.0, Salt::NACL);
-    fillNumbers(source.makeInitialCondition("ONLY_SOURCE"), 10.0);
-    IInitialCondition& shared = source.makeInitialCondition("SHARED");
-    fillNumbers(shared, 30.0);
-    fill(shared.getDepthTable(depthKey(1)), 2, 1, 1000.0);
-    source.getTemperatureTable(IFluidModel::TemperatureTableProperty::OilViscosity)
-        .setNumTemperatures(3);
-    fillWater(target.makeWaterProperties(), 200.0, Salt::KCL);
-    IInitialCondition& mine = target.makeInitialCondition("SHARED");
-    fillNumbers(mine, 40.0);
-    fill(mine.getDepthTable(depthKey(1)), 4, 2, 2000.0);
-    fill(mine.getDepthTable(depthKey(9)), 1, 1, 3000.0);
-    fillNumbers(target.makeInitialCondition("ONLY_TARGET"), 50.0);
-    target.getTemperatureTable(IFluidModel::TemperatureTableProperty::GasViscosity)
-        .setNumComponents(2);
-    auto const from = fluid(source);
-    auto expected = fluid(target);
+    StdCompositionalModel compSource("SOURCE"), compTarget("TARGET");
+    for (auto [from, to] :
+         {std::pair<IFluidModel*, IFluidModel*>{&source, &target}, {&compSource, &compTarget}}) {
+      fillWater(from->makeWaterProperties(), 100.0, Salt::NACL);
+      fillNumbers(from->makeInitialCondition("ONLY_SOURCE"), 10.0);
+      fillNumbers(from->makeInitialCondition("SHARED"), 30.0);
+      fill(from->getInitialCondition("SHARED").getDepthTable(depthKey(1)), 2, 1, 1000.0);
+      from->getTemperatureTable(IFluidModel::TemperatureTableProperty::OilViscosity)
+          .setNumTemperatures(3);
+      fillWater(to->makeWaterProperties(), 200.0, Salt::KCL);
+      fillNumbers(to->makeInitialCondition("ONLY_TARGET"), 50.0);
+      fillNumbers(to->makeInitialCondition("SHARED"), 40.0);
+      fill(to->getInitialCondition("SHARED").getDepthTable(depthKey(1)), 4, 2, 2000.0);
+      fill(to->getInitialCondition("SHARED").getDepthTable(depthKey(9)), 1, 1, 3000.0);
+      to->getTemperatureTable(IFluidModel::TemperatureTableProperty::GasViscosity)
+          .setNumComponents(2);
+    }
+    // The black-oil source has no gas table, one oil region less than the target and a
+    // solvent table the target lacks.
+    source.gasDensity(0.9);
+    source.oilDensity(850.0);
+    fill(source.makeOilTable(1), {1, 2, 1}, 100.0);
+    source.makeSolventTable().setSize(2);
+    source.makeMiscibilityTable().setSize(1);
+    fill(target.makeDryGasTable(), {1}, 400.0);
+    fill(target.makeOilTable(1), {3}, 200.0);
+    fill(target.makeOilTable(2), {2}, 250.0);
+    target.makeMiscibilityTable().setSize(4);
+    compSource.setEquationOfState(ICompositionalModel::EquationOfState::SoaveRedlichKwong);
+    compSource.makeComponent("A", IComponent::Type::Plain).setProperty(property(0), 16.0);
+    compTarget.makeComponent("P", IComponent::Type::Plain);
+    compTarget.makeComponent("Q", IComponent::Type::Plain);
+    compTarget.getBICs().setBIC(1, 0, 0.25);
+    auto const from = snapshot(source);
+    auto const composition = fluid(compSource);
+    auto expected = snapshot(target);
+    auto expectedFluid = fluid(compTarget);
+    auto const own = components(compTarget);
 
-    copyFluid(source, target, c.flags);
+    copy(source, target, flags);
+    copy(compSource, compTarget, flags);
 
-    EXPECT_EQ(fluid(source), from);
-    if (c.water) expected.water = withSixNumbersOf(*expected.water, *from.water);
-    auto& into = expected.initialConditions.at("SHARED");
-    if (c.numbers) into.numbers = from.initialConditions.at("SHARED").numbers;
-    if (c.tables) into.tables = from.initialConditions.at("SHARED").tables;
-    EXPECT_EQ(fluid(target), expected);
+    EXPECT_EQ(snapshot(source), from);
+    for (auto [fluidPart, origin] :
+         {std::pair{&expected.fluid, &from.fluid}, std::pair{&expectedFluid, &composition}}) {
+      auto& shared = fluidPart->initialConditions.at("SHARED");
+      auto const& sharedFrom = origin->initialConditions.at("SHARED");
+      if (changed & Water) fluidPart->water = withSixNumbersOf(*fluidPart->water, *origin->water);
+      if (changed & Numbers) shared.numbers = sharedFrom.numbers;
+      if (changed & Tables) shared.tables = sharedFrom.tables;
+    }
+    expected.gasDensity = 0.9;
+    expected.oilDensity = 850.0;
+    if (changed & Gas) expected.gas.reset();
+    if (changed & Oil) expected.oil.at(1).rows = from.oil.at(1).rows;
+    EXPECT_EQ(snapshot(target), expected);
+    EXPECT_EQ(fluid(compTarget), expectedFluid);
+    EXPECT_EQ(compTarget.getEquationOfState(),
+              ICompositionalModel::EquationOfState::SoaveRedlichKwong);
+    EXPECT_EQ(components(compTarget) == own, !(changed & Components));
+    EXPECT_EQ(compTarget.getBICs().getBIC(1, 0), changed & Components ? 0.0 : 0.25);
   }
 }

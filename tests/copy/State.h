@@ -201,14 +201,6 @@ inline void fill(ITemperatureKValueTable& t, int pressures, int components, doub
     for (int c = 0; c < components; ++c) t.setKValue(p, c, base + 10 * p + c + 1);
   }
 }
-inline Values snapshot(ITemperatureKValueTable const& t) {
-  Values s{t.getTemperature(), double(t.getNumPressures()), double(t.getNumComponents())};
-  for (int p = 0; p < t.getNumPressures(); ++p) {
-    s.push_back(t.getPressure(p));
-    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getKValue(p, c));
-  }
-  return s;
-}
 inline void fill(IOilViscosityIndexTable& t, int fractions, int components, double base) {
   t.setNumComponents(components);
   t.setNumMolefractions(fractions);
@@ -217,33 +209,18 @@ inline void fill(IOilViscosityIndexTable& t, int fractions, int components, doub
     for (int c = 0; c < components; ++c) t.setOilViscosityIndex(f, c, base + 10 * f + c + 1);
   }
 }
-inline Values snapshot(IOilViscosityIndexTable const& t) {
-  Values s{double(t.getNumMolefractions()), double(t.getNumComponents())};
-  for (int f = 0; f < t.getNumMolefractions(); ++f) {
-    s.push_back(t.getMoleFraction(f));
-    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getOilViscosityIndex(f, c));
-  }
-  return s;
-}
 
 // Sets all fourteen water scalars to base + 1, base + 2, … and adds one salt.
 inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMoleculeType salt) {
-  void (IWaterProperties::*const setters[])(double) = {
-      &IWaterProperties::setSurfaceDensity,
-      &IWaterProperties::setPressure,
-      &IWaterProperties::setFormationVolumeFactor,
-      &IWaterProperties::setCompressibility,
-      &IWaterProperties::setViscosity,
-      &IWaterProperties::setViscosibility,
-      &IWaterProperties::setKValueCoefficientA,
-      &IWaterProperties::setKValueCoefficientB,
-      &IWaterProperties::setKValueCoefficientC,
-      &IWaterProperties::setKValueCoefficientD,
-      &IWaterProperties::setKValueCoefficientE,
-      &IWaterProperties::setReferenceTemperature,
-      &IWaterProperties::setThermalExpansionCoefficient1,
-      &IWaterProperties::setThermalExpansionCoefficient2};
-  for (auto setter : setters) (w.*setter)(base += 1);
+  using W = IWaterProperties;
+  for (auto setter :
+       {&W::setSurfaceDensity, &W::setPressure, &W::setFormationVolumeFactor,
+        &W::setCompressibility, &W::setViscosity, &W::setViscosibility, &W::setKValueCoefficientA,
+        &W::setKValueCoefficientB, &W::setKValueCoefficientC, &W::setKValueCoefficientD,
+        &W::setKValueCoefficientE, &W::setReferenceTemperature, &W::setThermalExpansionCoefficient1,
+        &W::setThermalExpansionCoefficient2}) {
+    (w.*setter)(base += 1);
+  }
   w.makeBrineComponent(salt);
 }
 // The target's water with the six basic numbers (the first six scalars) of the source.
