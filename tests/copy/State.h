@@ -29,6 +29,7 @@
 #include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
 #include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "blackoil/TableProbe.h"
 #include "initial/DepthTableState.h"
 #include "water/WaterState.h"
 
@@ -40,84 +41,45 @@ using waterstate::WaterState;
 
 inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// ---- Black-oil tables. An oil row is keyed by its gas-oil ratio and its entries start
-// with a pressure; a gas row is keyed by a pressure and its entries start with a vaporised
-// oil-gas ratio.
-inline double key(IOilTable const& t, int i) { return t.getGasOilRatio(i); }
-inline double key(IGasTable const& t, int i) { return t.getPressure(i); }
-inline void setKey(IOilTable& t, int i, double v) { t.setGasOilRatio(i, v); }
-inline void setKey(IGasTable& t, int i, double v) { t.setPressure(i, v); }
-inline double under(IOilTable const& t, int i, int j) { return t.getPressure(i, j); }
-inline double under(IGasTable const& t, int i, int j) { return t.getOilGasRatio(i, j); }
-inline void setUnder(IOilTable& t, int i, int j, double v) { t.setPressure(i, j, v); }
-inline void setUnder(IGasTable& t, int i, int j, double v) { t.setOilGasRatio(i, j, v); }
+// ---- Black-oil tables, read and written through the black-oil tests' probe.
+using probe::setKey;
+using probe::setUnder;
 
 // Surface density, row count, then each row: its key, entry count and entries.
 template <class Table>
 Values rows(Table const& t) {
   Values s{t.getSurfaceDensity(), double(t.getSaturatedSize())};
   for (int i = 0; i < t.getSaturatedSize(); ++i) {
-    s.insert(s.end(), {key(t, i), double(t.getUndersaturatedSize(i))});
+    s.insert(s.end(), {probe::key(t, i), double(t.getUndersaturatedSize(i))});
     for (int j = 0; j < t.getUndersaturatedSize(i); ++j) {
-      s.insert(s.end(), {under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
+      s.insert(s.end(),
+               {probe::under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
     }
   }
   return s;
 }
 
-// What each kind holds beside its rows; a compressible table's per-row pairs apart.
+// What the table's kind holds beside its rows (for a compressible table its four thermal
+// values, then its per-row pairs), read and written through the kind's own interface.
 inline Values extras(IOilTable const& t) {
-  if (auto const* d = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
-    return {d->getBubblePointPressure(), d->getDissolvedGas(), d->getOilCompressibility(),
-            d->getOilViscosibility()};
+  if (auto const* k = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
+    return probe::extras(*k);
   }
-  if (auto const* d = dynamic_cast<IDeadOilTable const*>(&t)) {
-    return {d->getBubblePointPressure(), d->getDissolvedGas()};
-  }
-  if (auto const* c = dynamic_cast<ICompressibleOilTable const*>(&t)) {
-    return {c->getMolecularWeight(), c->getSpecificHeat(), c->getTemperatureExpansionCoefficient(),
-            c->getTemperatureSquaredExpansionCoefficient()};
-  }
+  if (auto const* k = dynamic_cast<IDeadOilTable const*>(&t)) return probe::extras(*k);
+  if (auto const* k = dynamic_cast<ICompressibleOilTable const*>(&t)) return probe::extras(*k);
   return {};
 }
 inline Values extras(IGasTable const& t) {
-  auto const* d = dynamic_cast<IDryGasTable const*>(&t);
-  return d ? Values{d->getDewPointPressure(), d->getVaporizedOil()} : Values{};
+  auto const* k = dynamic_cast<IDryGasTable const*>(&t);
+  return k ? probe::extras(*k) : Values{};
 }
-inline Values pairs(IOilTable const& t) {
-  Values s;
-  if (auto const* c = dynamic_cast<ICompressibleOilTable const*>(&t)) {
-    for (int i = 0; i < c->getSaturatedSize(); ++i) {
-      s.insert(s.end(), {c->getCompressibility(i), c->getViscosibility(i)});
-    }
-  }
-  return s;
+inline void setExtras(IOilTable& t, double seed) {
+  if (auto* k = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) return probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<IDeadOilTable*>(&t)) return probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<ICompressibleOilTable*>(&t)) probe::setExtras(*k, seed);
 }
-inline void fillExtras(IOilTable& t, double seed) {
-  if (auto* d = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) {
-    d->setOilCompressibility(seed + 3);
-    d->setOilViscosibility(seed + 4);
-  }
-  if (auto* d = dynamic_cast<IDeadOilTable*>(&t)) {
-    d->setBubblePointPressure(seed + 1);
-    d->setDissolvedGas(seed + 2);
-  }
-  if (auto* c = dynamic_cast<ICompressibleOilTable*>(&t)) {
-    c->setMolecularWeight(seed + 1);
-    c->setSpecificHeat(seed + 2);
-    c->setTemperatureExpansionCoefficient(seed + 3);
-    c->setTemperatureSquaredExpansionCoefficient(seed + 4);
-    for (int i = 0; i < c->getSaturatedSize(); ++i) {
-      c->setCompressibility(i, seed + 0.1 * (i + 1));
-      c->setViscosibility(i, seed + 0.2 * (i + 1));
-    }
-  }
-}
-inline void fillExtras(IGasTable& t, double seed) {
-  if (auto* d = dynamic_cast<IDryGasTable*>(&t)) {
-    d->setDewPointPressure(seed + 1);
-    d->setVaporizedOil(seed + 2);
-  }
+inline void setExtras(IGasTable& t, double seed) {
+  if (auto* k = dynamic_cast<IDryGasTable*>(&t)) probe::setExtras(*k, seed);
 }
 
 // One row per entry count in `entries`, then every value of the kind's own.
@@ -134,25 +96,23 @@ void fill(Table& t, std::vector<int> const& entries, double seed) {
     }
   }
   t.setSurfaceDensity(seed + 0.5);
-  fillExtras(t, seed);
+  setExtras(t, seed);
 }
 
 template <class Kind>
 std::string kind() {
   return typeid(Kind).name();
 }
-// The implementation class, its rows, its own values and its per-row pairs.
+// The implementation class, its rows and what its kind holds beside them.
 struct Table {
   std::string kind;
-  Values rows, extras, pairs;
+  Values rows, extras;
   bool operator==(Table const& o) const {
-    return std::tie(kind, rows, extras, pairs) == std::tie(o.kind, o.rows, o.extras, o.pairs);
+    return kind == o.kind && rows == o.rows && extras == o.extras;
   }
 };
-inline Table snapshot(IOilTable const& t) {
-  return {typeid(t).name(), rows(t), extras(t), pairs(t)};
-}
-inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), extras(t), {}}; }
+inline Table snapshot(IOilTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
+inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
 
 inline Values snapshot(ISolventTable const& t) {
   Values s{t.getSurfaceDensity(), double(t.getSize())};
