@@ -77,11 +77,7 @@ TEST(ComponentCopy, WalksTheKeysZeroToFiftyTwoThenTheFourChoicesThenAsksTheTarge
                             "T.setOilViscosityCorrelationUsage(4) T.isSolubleInAqueousPhase()");
   // 0, 5 and 52 are the source's and 9 is gone; keys outside 0 to 52, the name and the
   // per-phase types stay the target's.
-  auto const after = snapshot(target);
-  EXPECT_EQ(after, copied(snapshot(source), before));
-  EXPECT_EQ(
-      after.properties,
-      (std::map<int, double>{{-1, 4.0}, {0, 16.5}, {5, 0.25}, {52, 7.5}, {53, 2.0}, {60, 8.0}}));
+  EXPECT_EQ(snapshot(target), copied(snapshot(source), before));
 }
 
 TEST(ComponentCopy, CopiesSolubilityTablesOnlyBetweenTwoAqueousSolubleComponents) {

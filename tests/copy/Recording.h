@@ -118,6 +118,11 @@ class Recorded : public Impl {
 #define RECORD_FIELD2(T, Name)                       \
   RECORD_CONST(T, get##Name, (int i, int j), (i, j)) \
   RECORD(void, set##Name, (int i, int j, T v), (i, j, v))
+// The tables of a kind kept by name: their listing, making and fetching.
+#define RECORD_NAMED(I, Name)                                   \
+  RECORD_CONST(std::set<std::string>, get##Name##Names, (), ()) \
+  RECORD(I&, make##Name, (std::string const& n), (n))           \
+  RECORD_CONST(I const&, get##Name, (std::string const& n), (n))
 
 // A compressible oil table: its rows, entries and per-row pairs. Copied as a plain oil
 // table it shows the two-level transfer.
@@ -299,17 +304,9 @@ struct RecordingAqueousComponent : Recorded<StdAqueousSolubleComponent> {
   RECORD_CONST(bool, hasSolubilityWaterPropertiesTable, (), ())
   RECORD(ISolubilityWaterPropertiesTable&, makeSolubilityWaterPropertiesTable, (), ())
   RECORD_CONST(ISolubilityWaterPropertiesTable const&, getSolubilityWaterPropertiesTable, (), ())
-  RECORD_CONST(std::set<std::string>, getTemperatureSolubilityTableNames, (), ())
-  RECORD(ITemperatureSolubilityTable&, makeTemperatureSolubilityTable, (std::string const& n), (n))
-  RECORD_CONST(ITemperatureSolubilityTable const&, getTemperatureSolubilityTable,
-               (std::string const& n), (n))
-  RECORD_CONST(std::set<std::string>, getSaltSolubilityTableNames, (), ())
-  RECORD(ISaltSolubilityTable&, makeSaltSolubilityTable, (std::string const& n), (n))
-  RECORD_CONST(ISaltSolubilityTable const&, getSaltSolubilityTable, (std::string const& n), (n))
-  RECORD_CONST(std::set<std::string>, getInteractionSolubilityTableNames, (), ())
-  RECORD(IInteractionSolubilityTable&, makeInteractionSolubilityTable, (std::string const& n), (n))
-  RECORD_CONST(IInteractionSolubilityTable const&, getInteractionSolubilityTable,
-               (std::string const& n), (n))
+  RECORD_NAMED(ITemperatureSolubilityTable, TemperatureSolubilityTable)
+  RECORD_NAMED(ISaltSolubilityTable, SaltSolubilityTable)
+  RECORD_NAMED(IInteractionSolubilityTable, InteractionSolubilityTable)
 };
 
 // The flat tables and the richest solubility table: their counts, and the writes of rows
@@ -348,6 +345,7 @@ struct RecordingInteractionTable : Recorded<StdInteractionSolubilityTable> {
 #undef RECORD_FIELD0
 #undef RECORD_FIELD1
 #undef RECORD_FIELD2
+#undef RECORD_NAMED
 
 }  // namespace recording
 

@@ -1,5 +1,5 @@
-// Copies of the solubility tables of aqueous-soluble components: the five kinds on their
-// own, and all of one component's tables by kind and name.
+// Copies of the solubility tables of aqueous-soluble components: one table seen as its own
+// kind or a poorer one, and all of one component's tables by kind and name.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,8 +25,6 @@ TEST(SolubilityTableCopy, TransfersWhatTheChosenKindHoldsAndLeavesTheRestOfTheTa
        static_cast<ISolubilityWaterPropertiesTable&>(target));
   EXPECT_EQ(contents(target).first,
             (Values{2, 1000, 1001, 1002, 1003, 1004, 1100, 1101, 1102, 1103, 1104, 5007}));
-  copy(source, target);
-  EXPECT_EQ(contents(target), contents(source));
 }
 
 TEST(SolubilityTableCopy, SizesFirstReadsTheSourceCountBeforeEveryRowThenWritesTheScalars) {
@@ -47,7 +45,6 @@ TEST(SolubilityTableCopy, SizesFirstReadsTheSourceCountBeforeEveryRowThenWritesT
             "T.setCompressibility(0,14) S.getNumPressures() T.setFormationVolume(1,112) "
             "T.setViscosity(1,113) T.setCompressibility(1,114) S.getNumPressures() "
             "T.setInteractionComponentName(C10) T.setInteractionComponentMoleFraction(17)");
-  EXPECT_EQ(contents(target), contents(source));
 }
 
 TEST(AqueousSolubleComponentCopy, MakesEachTargetTableKindByKindBeforeReadingTheSourceOne) {
