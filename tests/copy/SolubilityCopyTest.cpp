@@ -1,107 +1,92 @@
-// Copies of the five solubility-table kinds: every column and scalar of each kind, and the
-// copy of a poorer kind leaving a richer target's own columns alone.
+// Copies of the solubility tables of aqueous-soluble components: one table seen as its own
+// kind or a poorer one, and all of one component's tables by kind and name.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "Orv/Tess/Varnak/Copy.h"
-#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
 #include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
-#include "copy/LoggingTables.h"
-#include "copy/SolubilityState.h"
+#include "copy/Recording.h"
+#include "copy/State.h"
 
 using namespace Orv::Tess::Varnak;
-using namespace solubilitystate;
+using namespace state;
 
-namespace {
-
-// Copies a source of 3 rows into a target of 10 rows of the same kind, each side with its
-// own scalars, and expects the target to show exactly the source's content afterwards.
-template <class Table>
-void expectCopiedWhole() {
-  Table source;
-  fillRows(source, 3, 1000.0);
-  fillScalars(source, 1000.0);
-  Table target;
-  fillRows(target, 10, 5000.0);
-  fillScalars(target, 5000.0);
-  copy(source, target);
-  EXPECT_EQ(contents(target), contents(source));
-}
-
-}  // namespace
-
-TEST(SolubilityTableCopy, LeavesEachKindWithExactlyTheSourceRowsAndScalars) {
-  expectCopiedWhole<StdSolubilityTable>();
-  expectCopiedWhole<StdSolubilityWaterPropertiesTable>();
-  expectCopiedWhole<StdTemperatureSolubilityTable>();
-  expectCopiedWhole<StdSaltSolubilityTable>();
-  expectCopiedWhole<StdInteractionSolubilityTable>();
-
-  StdSaltSolubilityTable empty;
-  StdSaltSolubilityTable target;
-  fillRows(target, 4, 1.0);
-  copy(empty, target);
-  EXPECT_EQ(target.getNumPressures(), 0);
-}
-
-TEST(SolubilityTableCopy, CopiesOnlyWhatTheChosenKindHolds) {
-  StdTemperatureSolubilityTable source;
-  fillRows(source, 2, 1000.0);
-  fillScalars(source, 1000.0);
-  StdTemperatureSolubilityTable target;
-  fillRows(target, 3, 5000.0);
-  fillScalars(target, 5000.0);
-  auto const water = waterColumns(target);
-
-  // Seen as plain solubility tables, only pressures and solution ratios travel; the
-  // target's water columns of the rows that remain and its temperature stay its own.
+TEST(SolubilityTableCopy, TransfersWhatTheChosenKindHoldsAndLeavesTheRestOfTheTarget) {
+  // Each row: pressure, solution ratio, formation volume, viscosity, compressibility; then
+  // the temperature.
+  StdTemperatureSolubilityTable source, target;
+  fill(source, 2, 1000.0);
+  fill(target, 3, 5000.0);
   copy(static_cast<ISolubilityTable const&>(source), static_cast<ISolubilityTable&>(target));
-  EXPECT_EQ(plainColumns(target), plainColumns(source));
-  EXPECT_EQ(waterColumns(target), std::vector<double>(water.begin(), water.begin() + 6));
-  EXPECT_EQ(target.getTemperature(), 5007.0);
-
-  // Seen as water-properties tables, every column travels but not the temperature.
+  EXPECT_EQ(contents(target).first,
+            (Values{2, 1000, 1001, 5002, 5003, 5004, 1100, 1101, 5102, 5103, 5104, 5007}));
   copy(static_cast<ISolubilityWaterPropertiesTable const&>(source),
        static_cast<ISolubilityWaterPropertiesTable&>(target));
-  EXPECT_EQ(waterColumns(target), waterColumns(source));
-  EXPECT_EQ(target.getTemperature(), 5007.0);
+  EXPECT_EQ(contents(target).first,
+            (Values{2, 1000, 1001, 1002, 1003, 1004, 1100, 1101, 1102, 1103, 1104, 5007}));
 }
 
-TEST(SolubilityTableCopy, SizesFirstAndReadsTheSourceCountBeforeEveryRow) {
-  recorders::CallLog log;
-  recorders::LoggingInteractionSolubilityTable source(log, "S");
-  source.setNumPressures(2);
-  for (int i = 0; i < 2; ++i) {
-    source.setPressure(i, 10.0 * (i + 1));
-    source.setSolutionRatio(i, 0.5 * (i + 1));
-    source.setFormationVolume(i, 1.0 + i);
-    source.setViscosity(i, 0.25 * (i + 1));
-    source.setCompressibility(i, 0.125 * (i + 1));
-  }
-  source.setInteractionComponentName("H2S");
-  source.setInteractionComponentMoleFraction(0.75);
-  recorders::LoggingInteractionSolubilityTable target(log, "T");
-  target.setNumPressures(5);
-  log.calls.clear();
-
+TEST(SolubilityTableCopy, SizesFirstReadsTheSourceCountBeforeEveryRowThenWritesTheScalars) {
+  recording::CallLog log;
+  recording::RecordingInteractionTable source(log, "S"), target(log, "T");
+  fill(source, 2, 10.0);
+  fill(target, 5, 50.0);
+  log.take();
   copy(source, target);
-  EXPECT_EQ(
-      log.calls,
-      (std::vector<std::string>{
-          "S.getNumPressures()", "T.setNumPressures(2)",
-          // Pressures and solution ratios, the count read before every row and at the end.
-          "S.getNumPressures()", "T.setPressure(0,10)", "T.setSolutionRatio(0,0.5)",
-          "S.getNumPressures()", "T.setPressure(1,20)", "T.setSolutionRatio(1,1)",
-          "S.getNumPressures()",
-          // Then the water columns, in a second pass.
-          "S.getNumPressures()", "T.setFormationVolume(0,1)", "T.setViscosity(0,0.25)",
-          "T.setCompressibility(0,0.125)", "S.getNumPressures()", "T.setFormationVolume(1,2)",
-          "T.setViscosity(1,0.5)", "T.setCompressibility(1,0.25)", "S.getNumPressures()",
-          // Then the kind's own scalars.
-          "T.setInteractionComponentName(H2S)", "T.setInteractionComponentMoleFraction(0.75)"}));
+  EXPECT_EQ(log.take(),
+            "S.getNumPressures() T.setNumPressures(2) "
+            // Pressures and solution ratios, the count read before every row and at the end,
+            "S.getNumPressures() T.setPressure(0,10) T.setSolutionRatio(0,11) "
+            "S.getNumPressures() T.setPressure(1,110) T.setSolutionRatio(1,111) "
+            "S.getNumPressures() "
+            // then the water columns in a second pass, then the kind's own scalars.
+            "S.getNumPressures() T.setFormationVolume(0,12) T.setViscosity(0,13) "
+            "T.setCompressibility(0,14) S.getNumPressures() T.setFormationVolume(1,112) "
+            "T.setViscosity(1,113) T.setCompressibility(1,114) S.getNumPressures() "
+            "T.setInteractionComponentName(C10) T.setInteractionComponentMoleFraction(17)");
+}
+
+TEST(AqueousSolubleComponentCopy, MakesEachTargetTableKindByKindBeforeReadingTheSourceOne) {
+  recording::CallLog log;
+  recording::RecordingAqueousComponent source(log, "S"), target(log, "T"), bare(log, "S");
+  furnish(source, 100.0);
+  fill(source.makeSaltSolubilityTable("Y"), 2, 500.0);
+  source.setProperty(IComponent::Property::MolecularWeight, 44.0);
+  fill(target.makeSaltSolubilityTable("Y"), 10, 900.0);
+  fill(target.makeInteractionSolubilityTable("Z"), 4, 900.0);
+  fill(target.makeTemperatureSolubilityTable("X"), 4, 900.0);  // the name of a source salt table
+  auto expected = tables(source);
+  expected["interaction Z"] = tables(target).at("interaction Z");
+  expected["temperature X"] = tables(target).at("temperature X");
+  std::string const calls =
+      "S.hasSolubilityTable() T.makeSolubilityTable() S.getSolubilityTable() "
+      "S.hasSolubilityWaterPropertiesTable() T.makeSolubilityWaterPropertiesTable() "
+      "S.getSolubilityWaterPropertiesTable() S.getTemperatureSolubilityTableNames() "
+      "T.makeTemperatureSolubilityTable(T80) S.getTemperatureSolubilityTable(T80) "
+      "S.getSaltSolubilityTableNames() T.makeSaltSolubilityTable(X) S.getSaltSolubilityTable(X) "
+      "T.makeSaltSolubilityTable(Y) S.getSaltSolubilityTable(Y) "
+      "S.getInteractionSolubilityTableNames() T.makeInteractionSolubilityTable(I) "
+      "S.getInteractionSolubilityTable(I)";
+  log.take();
+
+  copy(static_cast<IAqueousSolubleComponent const&>(source),
+       static_cast<IAqueousSolubleComponent&>(target), 0);
+  EXPECT_EQ(log.take(), calls);
+  EXPECT_EQ(tables(target), expected);
+  // The component part is the component copy's business; it ends with the same calls.
+  EXPECT_FALSE(target.hasProperty(IComponent::Property::MolecularWeight));
+  log.take();
+  copy(static_cast<IComponent const&>(static_cast<IAqueousSolubleComponent const&>(source)),
+       static_cast<IComponent&>(static_cast<IAqueousSolubleComponent&>(target)), 0);
+  EXPECT_EQ(log.take(), calls);
+
+  // A source without tables is only asked, and the target keeps all of its own.
+  copy(static_cast<IAqueousSolubleComponent const&>(bare),
+       static_cast<IAqueousSolubleComponent&>(target), 0);
+  EXPECT_EQ(log.take(),
+            "S.hasSolubilityTable() S.hasSolubilityWaterPropertiesTable() "
+            "S.getTemperatureSolubilityTableNames() S.getSaltSolubilityTableNames() "
+            "S.getInteractionSolubilityTableNames()");
+  EXPECT_EQ(tables(target), expected);
 }

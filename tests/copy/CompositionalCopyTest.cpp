@@ -1,0 +1,271 @@
+// Copies of components and compositional models: the 53 property keys and the modelling
+// choices, component alignment with its deletions and its duplicate-name failure, the
+// interaction coefficients, the one-property copy, and the K-value and oil viscosity
+// index tables.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Orv/Tess/Varnak/Copy.h"
+#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/StdComponent.h"
+#include "Orv/Tess/Varnak/StdCompositionalModel.h"
+#include "copy/Recording.h"
+#include "copy/State.h"
+#include "support/Expect.h"
+
+using namespace Orv::Tess::Varnak;
+using namespace state;
+using Type = IComponent::Type;
+using Eos = ICompositionalModel::EquationOfState;
+using Pairs = std::vector<std::vector<double>>;
+
+namespace {
+
+// Each stored coefficient (i, j, value) with j < i among the first six indices.
+Pairs coefficients(ICompositionalModel const& model) {
+  Pairs s;
+  for (int i = 0; i < 6; ++i) {
+    for (int j = 0; j < i; ++j) {
+      if (double v = model.getBICs().getBIC(i, j); v != 0.0) s.push_back({double(i), double(j), v});
+    }
+  }
+  return s;
+}
+
+// Components of the given names and types, each with a property of its own and one under
+// a key outside those a copy transfers.
+void makeComponents(ICompositionalModel& model,
+                    std::vector<std::pair<std::string, Type>> const& list, double seed) {
+  for (auto const& [name, type] : list) {
+    IComponent& c = model.makeComponent(name, type);
+    setProperties(c, {{0, seed + model.getNumComponents()}, {60, seed}});
+  }
+}
+
+}  // namespace
+
+TEST(ComponentCopy, WalksTheKeysZeroToFiftyTwoThenTheFourChoicesThenAsksTheTarget) {
+  recording::CallLog log;
+  recording::RecordingComponent source(log, "S", Type::Plain), target(log, "T", Type::Plain);
+  setProperties(source, {{0, 16.5}, {5, 0.25}, {52, 7.5}, {60, -1.0}});
+  setChoices(source, 1);
+  setProperties(target, {{5, 0.5}, {9, 0.75}, {53, 2.0}, {60, 8.0}, {-1, 4.0}});
+  setChoices(target, 0);
+  auto const before = snapshot(target);
+  log.take();
+
+  copy(source, target, -1);
+  std::string expected;
+  for (int k = 0; k <= 52; ++k) {
+    std::string const key = std::to_string(k);
+    char const* value = k == 0 ? "16.5" : k == 5 ? "0.25" : "7.5";
+    expected += "S.hasProperty(" + key + ") " +
+                (k == 0 || k == 5 || k == 52
+                     ? "S.getProperty(" + key + ") T.setProperty(" + key + "," + value + ") "
+                     : "T.deleteProperty(" + key + ") ");
+  }
+  EXPECT_EQ(log.take(), expected +
+                            "S.getVolatilityType() T.setVolatilityType(1) "
+                            "S.getCompressibilityType() T.setCompressibilityType(2) "
+                            "S.getOilViscosityCorrelation() T.setOilViscosityCorrelation(3) "
+                            "S.getOilViscosityCorrelationUsage() "
+                            "T.setOilViscosityCorrelationUsage(4) T.isSolubleInAqueousPhase()");
+  // 0, 5 and 52 are the source's and 9 is gone; keys outside 0 to 52, the name and the
+  // per-phase types stay the target's.
+  EXPECT_EQ(snapshot(target), copied(snapshot(source), before));
+}
+
+TEST(ComponentCopy, CopiesSolubilityTablesOnlyBetweenTwoAqueousSolubleComponents) {
+  StdAqueousSolubleComponent source("CO2"), target("CO2"), untouched("N2");
+  source.setProperty(Property::HenryConstant, 3.4e4);
+  furnish(source, 100.0);
+  IComponent const& sourceView = static_cast<IAqueousSolubleComponent const&>(source);
+  copy(sourceView, static_cast<IAqueousSolubleComponent&>(target), 0);
+  EXPECT_EQ(tables(target), tables(source));
+
+  // A plain source gives an aqueous-soluble target its properties but no table.
+  copy(StdComponent("N2", Type::Plain), static_cast<IAqueousSolubleComponent&>(untouched), 0);
+  EXPECT_FALSE(untouched.hasAnySolubilityTables());
+
+  // The target's own word decides: one that says it is not soluble gets no table, and
+  // one that says so without being an aqueous-soluble component gets its properties only.
+  struct Undissolved : StdAqueousSolubleComponent {
+    using StdAqueousSolubleComponent::StdAqueousSolubleComponent;
+    bool isSolubleInAqueousPhase() const override { return false; }
+  } undissolved("CO2");
+  copy(sourceView, static_cast<IAqueousSolubleComponent&>(undissolved), 0);
+  EXPECT_FALSE(undissolved.hasAnySolubilityTables());
+  StdComponent soluble("H2S", Type::AqueousSoluble);
+  copy(sourceView, soluble, 0);
+  EXPECT_EQ(undissolved.getProperty(Property::HenryConstant), 3.4e4);
+  EXPECT_EQ(soluble.getProperty(Property::HenryConstant), 3.4e4);
+}
+
+TEST(CompositionalModelCopy, AlignsTheTargetComponentsByIndexThenCopiesEachWithCoefficients) {
+  StdCompositionalModel source("SOURCE"), empty("EMPTY"), longer("LONGER"), clashing("CLASH");
+  source.setEquationOfState(Eos::PengRobinsonCorrected);
+  fillWater(source.makeWaterProperties(), 100.0, IBrineComponent::SaltMoleculeType::NACL);
+  makeComponents(source, {{"A", Type::Plain}, {"B", Type::AqueousSoluble}, {"E", Type::Plain}},
+                 10.0);
+  setChoices(source.getComponent(2), 1);
+  furnish(source.getComponentAsAqueousSolubleComponent(1), 100.0);
+  source.getBICs().setBIC(1, 0, 0.1);
+  source.getBICs().setBIC(2, 1, 0.3);
+  source.setViscosityModel(ICompositionalModel::ViscosityModel::Pedersen);
+  source.setSalinity(0.5);
+  source.makeOilViscosityIndexTable();
+  source.makeTemperatureKValueTable("K100");
+  source.makeReaction("R1");
+  auto const from = components(source);
+
+  // Made components take the source's names and types and what the component copy
+  // transfers; keys outside 0 to 52 and the per-phase types keep their defaults.
+  copy(source, empty, 32);
+  std::vector<Component> made;
+  for (auto const& c : from) made.push_back(copied(c, {c.name, c.type, {}, std::vector<int>(10)}));
+  EXPECT_EQ(components(empty), made);
+  EXPECT_EQ(tables(empty.getComponentAsAqueousSolubleComponent(1)),
+            tables(source.getComponentAsAqueousSolubleComponent(1)));
+  EXPECT_EQ(coefficients(empty), coefficients(source));
+  // The rest of the model is not the copy's.
+  EXPECT_EQ(empty.getViscosityModel(), ICompositionalModel::ViscosityModel::LohrenzBrayClark);
+  EXPECT_EQ(empty.getSalinity(), 0.0);
+  EXPECT_EQ(empty.getOilViscosityIndexTable(), nullptr);
+  EXPECT_TRUE(empty.getTemperatureKValueTableNames().empty());
+  EXPECT_EQ(empty.getNumReactions(), 0u);
+
+  // A longer target loses its surplus from the end, each with its coefficients; the rest
+  // keep their names and types (Q stays plain though B is aqueous-soluble), and a pair the
+  // source lacks is removed.
+  makeComponents(longer,
+                 {{"P", Type::Plain},
+                  {"Q", Type::Plain},
+                  {"R", Type::Plain},
+                  {"S", Type::Plain},
+                  {"U", Type::Plain}},
+                 20.0);
+  for (auto [i, j] : std::vector<std::pair<int, int>>{{2, 0}, {3, 0}, {4, 2}, {4, 3}})
+    longer.getBICs().setBIC(i, j, 0.5);
+  auto const own = components(longer);
+  copy(source, longer, 32);
+  ASSERT_EQ(longer.getNumComponents(), 3);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(snapshot(longer.getComponent(i)), copied(from[at(i)], own[at(i)]));
+  }
+  EXPECT_EQ(coefficients(longer), coefficients(source));
+
+  // A name the target holds already stops the copy at that make, with the fluid part and
+  // the equation of state transferred and the target's own component as it was.
+  makeComponents(clashing, {{"B", Type::Plain}}, 30.0);
+  auto const held = components(clashing);
+  EXPECT_THROW_EXACT(copy(source, clashing, 1 | 32), std::invalid_argument,
+                     "ICompositionalModel cannot make a duplicate component named 'B'");
+  EXPECT_EQ(components(clashing), held);
+  EXPECT_EQ(clashing.getEquationOfState(), Eos::PengRobinsonCorrected);
+  ASSERT_NE(clashing.getWaterProperties(), nullptr);
+  EXPECT_EQ(clashing.getWaterProperties()->getSurfaceDensity(), 101.0);
+}
+
+TEST(CompositionalModelCopy, TalksToBothModelsInTheOrderOfItsSteps) {
+  recording::CallLog log;
+  recording::RecordingCompositionalModel source(log, "S"), target(log, "T");
+  source.setEquationOfState(Eos::SoaveRedlichKwong);
+  source.makeWaterProperties();
+  for (char const* name : {"A", "B", "E"}) source.makeComponent(name, Type::Plain);
+  source.getBICs().setBIC(1, 0, 0.1);
+  source.getBICs().setBIC(2, 1, 0.3);
+  target.makeComponent("P", Type::Plain);
+  std::string const eos = "S.getEquationOfState() T.setEquationOfState(" +
+                          std::to_string(static_cast<int>(Eos::SoaveRedlichKwong)) + ")";
+  log.take();
+
+  copy(source, target, 1 | 32);
+  EXPECT_EQ(log.take(),
+            // The fluid-model part, then the equation of state.
+            "S.getWaterProperties() T.getWaterProperties() T.makeWaterProperties() " + eos +
+                // Alignment: B and E are made after P, with the source's names and types.
+                " S.getNumComponents() T.getNumComponents() T.getNumComponents() "
+                "T.getNumComponents() S.getComponent(1) T.makeComponent(B,0) "
+                "T.getNumComponents() T.getNumComponents() S.getComponent(2) "
+                "T.makeComponent(E,0) T.getNumComponents() "
+                // Each component, source side first, then its coefficients below the diagonal.
+                "S.getNumComponents() S.getComponent(0) T.getComponent(0) S.getComponent(1) "
+                "T.getComponent(1) T.getBICs() S.getBICs() S.getBIC(1,0) T.setBIC(1,0,0.1) "
+                "S.getComponent(2) T.getComponent(2) T.getBICs() S.getBICs() S.getBIC(2,0) "
+                "T.setBIC(2,0,0) T.getBICs() S.getBICs() S.getBIC(2,1) T.setBIC(2,1,0.3)");
+  copy(source, target, ~(1 | 2 | 32));
+  EXPECT_EQ(log.take(), eos);
+}
+
+TEST(CompositionalModelCopy, OnePropertyCopyAlignsThenTransfersThatPropertyAlone) {
+  recording::CallLog log;
+  recording::RecordingComponentsSource source(
+      log, {{"A", Type::Plain}, {"B", Type::AqueousSoluble}, {"E", Type::Plain}});
+  source.setEquationOfState(Eos::RedlichKwong);
+  source.makeWaterProperties();
+  source.getBICs().setBIC(1, 0, 0.9);
+  setProperties(source.getComponent(0), {{0, 30.0}, {5, 0.1}});
+  recording::RecordingCompositionalModel longer(log, "T"), shorter(log, "T"), clashing(log, "T");
+  for (char const* name : {"P", "Q", "R", "S", "U"}) longer.makeComponent(name, Type::Plain);
+  setProperties(longer.getComponent(0), {{0, 16.0}, {5, 0.5}, {7, 1.0}});
+  setProperties(longer.getComponent(2), {{5, 0.7}, {9, 1.0}});
+  shorter.makeComponent("P", Type::Plain);
+  clashing.makeComponent("E", Type::Plain);
+  clashing.makeComponent("X", Type::Plain);
+  // After the alignment, the property of each component: the source's component is
+  // fetched first (not logged here), then the target's, which logs nothing of its own.
+  std::string const k = "(" + std::to_string(static_cast<int>(Property::AcentricFactor)) + ")";
+  std::string const transfer = "T.getComponent(0) A.hasProperty" + k + " A.getProperty" + k +
+                               " T.getComponent(1) B.hasProperty" + k +
+                               " T.getComponent(2) E.hasProperty" + k;
+  std::string const count = "T.getNumComponents() ";
+  log.take();
+
+  copy(source, longer, Property::AcentricFactor);
+  EXPECT_EQ(log.take(), count + count + "T.deleteComponent(4) " + count + count +
+                            "T.deleteComponent(3) " + count + count + transfer);
+  // Nothing else: no other property, no fluid-model part, no equation of state, no pairs.
+  EXPECT_EQ(components(longer)[0].properties,
+            (std::map<int, double>{{0, 16.0}, {5, 0.1}, {7, 1.0}}));
+  EXPECT_EQ(components(longer)[2].properties, (std::map<int, double>{{9, 1.0}}));
+  EXPECT_EQ(longer.getEquationOfState(), Eos::PengRobinson);
+  EXPECT_EQ(longer.getWaterProperties(), nullptr);
+  EXPECT_TRUE(coefficients(longer).empty());
+  log.take();
+
+  copy(source, shorter, Property::AcentricFactor);
+  EXPECT_EQ(log.take(), count + count + count + "B.getName() B.getType() T.makeComponent(B,1) " +
+                            count + count + "E.getName() E.getType() T.makeComponent(E,0) " +
+                            count + transfer);
+  // A name the target already holds stops the alignment at that make.
+  EXPECT_THROW_EXACT(copy(source, clashing, Property::AcentricFactor), std::invalid_argument,
+                     "ICompositionalModel cannot make a duplicate component named 'E'");
+  EXPECT_EQ(log.take(), count + count + count + "E.getName() E.getType() T.makeComponent(E,0)");
+  EXPECT_EQ(components(clashing).size(), 2u);
+}
+
+TEST(KValueAndViscosityIndexTableCopy, ReadTheCountsOnceSizeFirstThenWriteEveryValue) {
+  recording::CallLog log;
+  recording::RecordingKValueTable source(log, "S"), target(log, "T");
+  recording::RecordingViscosityIndexTable indexSource(log, "S"), indexTarget(log, "T");
+  fill(source, 2, 1, 100.0);
+  fill(target, 3, 2, 900.0);
+  fill(indexSource, 2, 1, 100.0);
+  fill(indexTarget, 3, 2, 900.0);
+  log.take();
+  copy(source, target, -1);
+  EXPECT_EQ(log.take(),
+            "S.getNumPressures() S.getNumComponents() S.getTemperature() T.setNumPressures(2) "
+            "T.setNumComponents(1) T.setTemperature(100) T.setPressure(0,100) "
+            "T.setKValue(0,0,101) T.setPressure(1,110) T.setKValue(1,0,111)");
+  copy(indexSource, indexTarget, -1);
+  EXPECT_EQ(log.take(),
+            "S.getNumMolefractions() S.getNumComponents() T.setNumMolefractions(2) "
+            "T.setNumComponents(1) T.setMoleFraction(0,100) T.setOilViscosityIndex(0,0,101) "
+            "T.setMoleFraction(1,110) T.setOilViscosityIndex(1,0,111)");
+}

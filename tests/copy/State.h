@@ -1,0 +1,404 @@
+// What a host can observe of each object a copy touches, one snapshot per object kind,
+// and fillers that give every value a number of its own, so that a copy test can say
+// exactly what changed in the target and what did not.
+#ifndef ORV_TESS_VARNAK_TESTS_COPY_STATE_H
+#define ORV_TESS_VARNAK_TESTS_COPY_STATE_H
+
+#include <array>
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak/IBlackOilModel.h"
+#include "Orv/Tess/Varnak/ICompositionalModel.h"
+#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
+#include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
+#include "Orv/Tess/Varnak/IDryGasTable.h"
+#include "Orv/Tess/Varnak/IInitialCondition.h"
+#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/IMiscibilityTable.h"
+#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
+#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
+#include "Orv/Tess/Varnak/ISolventTable.h"
+#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
+#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/ITemperatureTable.h"
+#include "blackoil/TableProbe.h"
+#include "initial/DepthTableState.h"
+#include "water/WaterState.h"
+
+namespace state {
+
+using namespace Orv::Tess::Varnak;
+using Values = std::vector<double>;
+using waterstate::WaterState;
+
+inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+// ---- Black-oil tables, read and written through the black-oil tests' probe.
+using probe::setKey;
+using probe::setUnder;
+
+// Surface density, row count, then each row: its key, entry count and entries.
+template <class Table>
+Values rows(Table const& t) {
+  Values s{t.getSurfaceDensity(), double(t.getSaturatedSize())};
+  for (int i = 0; i < t.getSaturatedSize(); ++i) {
+    s.insert(s.end(), {probe::key(t, i), double(t.getUndersaturatedSize(i))});
+    for (int j = 0; j < t.getUndersaturatedSize(i); ++j) {
+      s.insert(s.end(),
+               {probe::under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
+    }
+  }
+  return s;
+}
+
+// What the table's kind holds beside its rows (for a compressible table its four thermal
+// values, then its per-row pairs), read and written through the kind's own interface.
+inline Values extras(IOilTable const& t) {
+  if (auto const* k = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
+    return probe::extras(*k);
+  }
+  if (auto const* k = dynamic_cast<IDeadOilTable const*>(&t)) return probe::extras(*k);
+  if (auto const* k = dynamic_cast<ICompressibleOilTable const*>(&t)) return probe::extras(*k);
+  return {};
+}
+inline Values extras(IGasTable const& t) {
+  auto const* k = dynamic_cast<IDryGasTable const*>(&t);
+  return k ? probe::extras(*k) : Values{};
+}
+inline void setExtras(IOilTable& t, double seed) {
+  if (auto* k = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) return probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<IDeadOilTable*>(&t)) return probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<ICompressibleOilTable*>(&t)) probe::setExtras(*k, seed);
+}
+inline void setExtras(IGasTable& t, double seed) {
+  if (auto* k = dynamic_cast<IDryGasTable*>(&t)) probe::setExtras(*k, seed);
+}
+
+// One row per entry count in `entries`, then every value of the kind's own.
+template <class Table>
+void fill(Table& t, std::vector<int> const& entries, double seed) {
+  t.setSaturatedSize(int(entries.size()));
+  for (int i = 0; i < t.getSaturatedSize(); ++i) {
+    setKey(t, i, seed + 10 * i);
+    t.setUndersaturatedSize(i, entries[at(i)]);
+    for (int j = 0; j < entries[at(i)]; ++j) {
+      setUnder(t, i, j, seed + 10 * i + j + 1);
+      t.setFormationVolumeFactor(i, j, 1.0 + 0.01 * (seed + i + j));
+      t.setViscosity(i, j, 0.1 * (seed + i + j));
+    }
+  }
+  t.setSurfaceDensity(seed + 0.5);
+  setExtras(t, seed);
+}
+
+template <class Kind>
+std::string kind() {
+  return typeid(Kind).name();
+}
+// The implementation class, its rows and what its kind holds beside them.
+struct Table {
+  std::string kind;
+  Values rows, extras;
+  bool operator==(Table const& o) const {
+    return kind == o.kind && rows == o.rows && extras == o.extras;
+  }
+};
+inline Table snapshot(IOilTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
+inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
+
+inline Values snapshot(ISolventTable const& t) {
+  Values s{t.getSurfaceDensity(), double(t.getSize())};
+  for (int i = 0; i < t.getSize(); ++i) {
+    s.insert(s.end(), {t.getPressure(i), t.getFormationVolumeFactor(i), t.getViscosity(i)});
+  }
+  return s;
+}
+inline Values snapshot(IMiscibilityTable const& t) {
+  Values s{t.getViscosityMixingParameter(), t.getDensityMixingParameter(), double(t.getSize())};
+  for (int i = 0; i < t.getSize(); ++i)
+    s.insert(s.end(), {t.getOilPressure(i), t.getMiscibility(i)});
+  return s;
+}
+
+// ---- The common fluid-model part.
+inline IInitialCondition::Property depthKey(int k) {
+  return static_cast<IInitialCondition::Property>(k);
+}
+using depthstate::snapshot;
+// Depth base + 10 d, value base + 10 d + c + 1.
+inline void fill(IDepthTable& t, int depths, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumDepths(depths);
+  for (int d = 0; d < depths; ++d) {
+    t.setDepth(d, base + 10 * d);
+    for (int c = 0; c < components; ++c) t.setProperty(d, c, base + 10 * d + c + 1);
+  }
+}
+inline Values snapshot(ITemperatureTable const& t) {
+  Values s{double(t.getNumTemperatures()), double(t.getNumComponents())};
+  for (int r = 0; r < t.getNumTemperatures(); ++r) {
+    s.push_back(t.getTemperature(r));
+    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(r, c));
+  }
+  return s;
+}
+
+// The flat tables of a compositional model: key base + 10 r, value base + 10 r + c + 1.
+inline void fill(ITemperatureKValueTable& t, int pressures, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumPressures(pressures);
+  t.setTemperature(base);
+  for (int p = 0; p < pressures; ++p) {
+    t.setPressure(p, base + 10 * p);
+    for (int c = 0; c < components; ++c) t.setKValue(p, c, base + 10 * p + c + 1);
+  }
+}
+inline void fill(IOilViscosityIndexTable& t, int fractions, int components, double base) {
+  t.setNumComponents(components);
+  t.setNumMolefractions(fractions);
+  for (int f = 0; f < fractions; ++f) {
+    t.setMoleFraction(f, base + 10 * f);
+    for (int c = 0; c < components; ++c) t.setOilViscosityIndex(f, c, base + 10 * f + c + 1);
+  }
+}
+
+// Sets all fourteen water scalars to base + 1, base + 2, … and adds one salt.
+inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMoleculeType salt) {
+  using W = IWaterProperties;
+  for (auto setter :
+       {&W::setSurfaceDensity, &W::setPressure, &W::setFormationVolumeFactor,
+        &W::setCompressibility, &W::setViscosity, &W::setViscosibility, &W::setKValueCoefficientA,
+        &W::setKValueCoefficientB, &W::setKValueCoefficientC, &W::setKValueCoefficientD,
+        &W::setKValueCoefficientE, &W::setReferenceTemperature, &W::setThermalExpansionCoefficient1,
+        &W::setThermalExpansionCoefficient2}) {
+    (w.*setter)(base += 1);
+  }
+  w.makeBrineComponent(salt);
+}
+// The target's water with the six basic numbers (the first six scalars) of the source.
+inline WaterState withSixNumbersOf(WaterState target, WaterState const& source) {
+  std::copy(source.scalars.begin(), source.scalars.begin() + 6, target.scalars.begin());
+  return target;
+}
+
+// Sets the six numbers of an initial condition to base + 1 … base + 6.
+inline void fillNumbers(IInitialCondition& ic, double base) {
+  ic.setDatumDepth(base + 1);
+  ic.setDatumPressure(base + 2);
+  ic.setGasOilContactDepth(base + 3);
+  ic.setGasOilContactCapillaryPressure(base + 4);
+  ic.setWaterContactDepth(base + 5);
+  ic.setWaterContactCapillaryPressure(base + 6);
+}
+// Its six numbers and its depth tables, including a few keys around the twelve.
+struct Initial {
+  std::array<double, 6> numbers;
+  std::map<int, Values> tables;
+  bool operator==(Initial const& o) const { return numbers == o.numbers && tables == o.tables; }
+};
+inline Initial snapshot(IInitialCondition const& ic) {
+  Initial s{{ic.getDatumDepth(), ic.getDatumPressure(), ic.getGasOilContactDepth(),
+             ic.getGasOilContactCapillaryPressure(), ic.getWaterContactDepth(),
+             ic.getWaterContactCapillaryPressure()},
+            {}};
+  for (int k = -2; k <= 14; ++k) {
+    if (ic.hasDepthTable(depthKey(k))) s.tables[k] = snapshot(ic.getDepthTable(depthKey(k)));
+  }
+  return s;
+}
+
+struct Fluid {
+  std::string name;
+  std::optional<WaterState> water;
+  std::map<std::string, Initial> initialConditions;
+  std::map<int, Values> temperatureTables;
+  bool operator==(Fluid const& o) const {
+    return std::tie(name, water, initialConditions, temperatureTables) ==
+           std::tie(o.name, o.water, o.initialConditions, o.temperatureTables);
+  }
+};
+inline Fluid fluid(IFluidModel& model) {
+  IFluidModel const& view = model;
+  Fluid s{model.getName(), std::nullopt, {}, {}};
+  if (auto const* water = view.getWaterProperties()) s.water = waterstate::snapshot(*water);
+  for (auto const& name : model.getInitialConditionNames()) {
+    s.initialConditions[name] = snapshot(view.getInitialCondition(name));
+  }
+  for (int k = -1; k <= 8; ++k) {
+    auto const property = static_cast<IFluidModel::TemperatureTableProperty>(k);
+    if (view.hasTemperatureTable(property)) {
+      s.temperatureTables[k] = snapshot(view.getTemperatureTable(property));
+    }
+  }
+  return s;
+}
+
+// ---- A black-oil model, with oil tables under the regions a host uses, 0 and negatives.
+struct BlackOil {
+  Fluid fluid;
+  double gasDensity, oilDensity;
+  std::optional<Table> gas;
+  std::map<int, Table> oil;
+  std::optional<Values> solvent, miscibility;
+  bool operator==(BlackOil const& o) const {
+    return std::tie(fluid, gasDensity, oilDensity, gas, oil, solvent, miscibility) ==
+           std::tie(o.fluid, o.gasDensity, o.oilDensity, o.gas, o.oil, o.solvent, o.miscibility);
+  }
+};
+inline BlackOil snapshot(IBlackOilModel& model) {
+  IBlackOilModel const& view = model;
+  BlackOil s{fluid(model), view.gasDensity(), view.oilDensity(), {}, {}, {}, {}};
+  if (auto const* gas = view.getGasTable()) s.gas = snapshot(*gas);
+  for (int region = -2; region <= 8; ++region) {
+    if (auto const* oil = view.getOilTable(region)) s.oil[region] = snapshot(*oil);
+  }
+  if (auto const* t = view.getSolventTable()) s.solvent = snapshot(*t);
+  if (auto const* t = view.getMiscibilityTable()) s.miscibility = snapshot(*t);
+  return s;
+}
+
+// ---- Components: name, type, properties under keys beyond the 53 a copy transfers, the
+// four modelling choices, then the density and viscosity types of the three phases.
+using Property = IComponent::Property;
+inline Property property(int k) { return static_cast<Property>(k); }
+
+struct Component {
+  std::string name;
+  int type;
+  std::map<int, double> properties;
+  std::vector<int> choices;
+  bool operator==(Component const& o) const {
+    return std::tie(name, type, properties, choices) ==
+           std::tie(o.name, o.type, o.properties, o.choices);
+  }
+};
+inline Component snapshot(IComponent const& c) {
+  Component s{c.getName(), int(c.getType()), {}, {}};
+  for (int k = -3; k <= 64; ++k) {
+    if (c.hasProperty(property(k))) s.properties[k] = c.getProperty(property(k));
+  }
+  s.choices = {int(c.getVolatilityType()), int(c.getCompressibilityType()),
+               int(c.getOilViscosityCorrelation()), int(c.getOilViscosityCorrelationUsage())};
+  for (auto phase :
+       {IComponent::PhaseType(0), IComponent::PhaseType(1), IComponent::PhaseType(2)}) {
+    s.choices.insert(s.choices.end(),
+                     {int(c.getDensityType(phase)), int(c.getViscosityType(phase))});
+  }
+  return s;
+}
+inline std::vector<Component> components(ICompositionalModel const& model) {
+  std::vector<Component> s;
+  for (int i = 0; i < model.getNumComponents(); ++i) s.push_back(snapshot(model.getComponent(i)));
+  return s;
+}
+inline void setProperties(IComponent& c, std::map<int, double> const& properties) {
+  for (auto const& [k, v] : properties) c.setProperty(property(k), v);
+}
+inline void setChoices(IComponent& c, int seed) {
+  c.setVolatilityType(IComponent::VolatilityType(seed));
+  c.setCompressibilityType(IComponent::CompressibilityType(seed + 1));
+  c.setOilViscosityCorrelation(IComponent::OilViscosityCorrelation(seed + 2));
+  c.setOilViscosityCorrelationUsage(IComponent::OilViscosityCorrelationUsage(seed + 3));
+  c.setDensityType(IComponent::PhaseType::Gas, IComponent::DensityType(seed + 4));
+  c.setViscosityType(IComponent::PhaseType::Water, IComponent::ViscosityType(seed + 5));
+}
+// What a component copy makes of the target: the source's properties 0 to 52 and four
+// modelling choices, everything else the target's.
+inline Component copied(Component const& source, Component target) {
+  for (int k = 0; k <= 52; ++k) target.properties.erase(k);
+  for (auto const& [k, v] : source.properties) {
+    if (k >= 0 && k <= 52) target.properties[k] = v;
+  }
+  std::copy(source.choices.begin(), source.choices.begin() + 4, target.choices.begin());
+  return target;
+}
+
+// ---- Solubility tables: the row count, then each row's pressure and solution ratio, the
+// water columns when the kind has them, then its scalars (a name beside them).
+using Contents = std::pair<Values, std::string>;
+
+inline Contents contents(ISolubilityTable const& t) {
+  Contents s{{double(t.getNumPressures())}, ""};
+  auto const* w = dynamic_cast<ISolubilityWaterPropertiesTable const*>(&t);
+  for (int i = 0; i < t.getNumPressures(); ++i) {
+    s.first.insert(s.first.end(), {t.getPressure(i), t.getSolutionRatio(i)});
+    if (w)
+      s.first.insert(s.first.end(),
+                     {w->getFormationVolume(i), w->getViscosity(i), w->getCompressibility(i)});
+  }
+  if (auto const* k = dynamic_cast<ITemperatureSolubilityTable const*>(&t)) {
+    s.first.push_back(k->getTemperature());
+  }
+  if (auto const* k = dynamic_cast<ISaltSolubilityTable const*>(&t)) {
+    s.first.insert(s.first.end(), {k->getSaltConcentration(), k->getBrineSurfaceDensity(),
+                                   k->getRefSaltConcentration()});
+  }
+  if (auto const* k = dynamic_cast<IInteractionSolubilityTable const*>(&t)) {
+    s.first.push_back(k->getInteractionComponentMoleFraction());
+    s.second = k->getInteractionComponentName();
+  }
+  return s;
+}
+
+// Pressures seed + 100 i, each further column of a row one more than the one before.
+inline void fill(ISolubilityTable& t, int rows, double seed) {
+  t.setNumPressures(rows);
+  for (int i = 0; i < rows; ++i) {
+    t.setPressure(i, seed + 100 * i);
+    t.setSolutionRatio(i, seed + 100 * i + 1);
+    if (auto* w = dynamic_cast<ISolubilityWaterPropertiesTable*>(&t)) {
+      w->setFormationVolume(i, seed + 100 * i + 2);
+      w->setViscosity(i, seed + 100 * i + 3);
+      w->setCompressibility(i, seed + 100 * i + 4);
+    }
+  }
+  if (auto* k = dynamic_cast<ITemperatureSolubilityTable*>(&t)) k->setTemperature(seed + 7);
+  if (auto* k = dynamic_cast<ISaltSolubilityTable*>(&t)) {
+    k->setSaltConcentration(seed + 7);
+    k->setBrineSurfaceDensity(seed + 8);
+    k->setRefSaltConcentration(seed + 9);
+  }
+  if (auto* k = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
+    k->setInteractionComponentName("C" + std::to_string(int(seed)));
+    k->setInteractionComponentMoleFraction(seed + 7);
+  }
+}
+
+// Every solubility table of an aqueous-soluble component, by kind and name.
+inline std::map<std::string, Contents> tables(IAqueousSolubleComponent const& c) {
+  std::map<std::string, Contents> s;
+  if (c.hasSolubilityTable()) s["plain"] = contents(c.getSolubilityTable());
+  if (c.hasSolubilityWaterPropertiesTable()) {
+    s["water"] = contents(c.getSolubilityWaterPropertiesTable());
+  }
+  for (auto const& n : c.getTemperatureSolubilityTableNames()) {
+    s["temperature " + n] = contents(c.getTemperatureSolubilityTable(n));
+  }
+  for (auto const& n : c.getSaltSolubilityTableNames()) {
+    s["salt " + n] = contents(c.getSaltSolubilityTable(n));
+  }
+  for (auto const& n : c.getInteractionSolubilityTableNames()) {
+    s["interaction " + n] = contents(c.getInteractionSolubilityTable(n));
+  }
+  return s;
+}
+// A table of every kind: T80, salt X and interaction I by name.
+inline void furnish(IAqueousSolubleComponent& c, double seed) {
+  fill(c.makeSolubilityTable(), 2, seed);
+  fill(c.makeSolubilityWaterPropertiesTable(), 3, seed + 10);
+  fill(c.makeTemperatureSolubilityTable("T80"), 2, seed + 20);
+  fill(c.makeSaltSolubilityTable("X"), 2, seed + 30);
+  fill(c.makeInteractionSolubilityTable("I"), 1, seed + 40);
+}
+
+}  // namespace state
+
+#endif  // ORV_TESS_VARNAK_TESTS_COPY_STATE_H
