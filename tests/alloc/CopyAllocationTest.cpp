@@ -20,17 +20,23 @@
 #include "Orv/Tess/Varnak/IWaterProperties.h"
 #include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/StdBlackOilModel.h"
+#include "Orv/Tess/Varnak/StdComponent.h"
 #include "Orv/Tess/Varnak/StdCompositionalModel.h"
 #include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
+#include "Orv/Tess/Varnak/StdDepthTable.h"
 #include "Orv/Tess/Varnak/StdDryGasTable.h"
 #include "Orv/Tess/Varnak/StdInitialCondition.h"
 #include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdMisciblityTable.h"
+#include "Orv/Tess/Varnak/StdOilTable.h"
 #include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
 #include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
 #include "Orv/Tess/Varnak/StdSolubilityTable.h"
 #include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
+#include "Orv/Tess/Varnak/StdSolventTable.h"
 #include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak/StdTemperatureTable.h"
 #include "Orv/Tess/Varnak/StdWaterProperties.h"
 #include "alloc/AllocationFailure.h"
 
@@ -224,6 +230,96 @@ TEST(AllocationFailure, CopyCompositional) {
                                               std::make_unique<StdInteractionSolubilityTable>()};
         p.other->setNumPressures(3);
         p.other->setInteractionComponentName("Methane dissolved at the contact");
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target); });
+}
+
+// The copies between single tables, each into a smaller target of the same kind.
+TEST(AllocationFailure, CopyTables) {
+  checkCopy(
+      "copy oil table",
+      [] {
+        Pair<StdOilTable> p{std::make_unique<StdOilTable>(), std::make_unique<StdOilTable>()};
+        fillOil(*p.other, 4);
+        fillOil(*p.object, 1);
+        return p;
+      },
+      [](auto const& source, auto& target) {
+        copy(static_cast<IOilTable const&>(source), static_cast<IOilTable&>(target), 0);
+      });
+  checkCopy(
+      "copy depth table",
+      [] {
+        Pair<StdDepthTable> p{std::make_unique<StdDepthTable>(), std::make_unique<StdDepthTable>()};
+        fillRows(*p.other, 5, 3);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target, 0); });
+  checkCopy(
+      "copy temperature table",
+      [] {
+        Pair<StdTemperatureTable> p{std::make_unique<StdTemperatureTable>(),
+                                    std::make_unique<StdTemperatureTable>()};
+        p.other->setNumComponents(2);
+        p.other->setNumTemperatures(4);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target, 0); });
+  checkCopy(
+      "copy solvent table",
+      [] {
+        Pair<StdSolventTable> p{std::make_unique<StdSolventTable>(),
+                                std::make_unique<StdSolventTable>()};
+        p.other->setSize(4);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target, 0); });
+  checkCopy(
+      "copy miscibility table",
+      [] {
+        Pair<StdMisciblityTable> p{std::make_unique<StdMisciblityTable>(),
+                                   std::make_unique<StdMisciblityTable>()};
+        p.other->setSize(3);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target, 0); });
+  checkCopy(
+      "copy component",
+      [] {
+        Pair<StdComponent> p{std::make_unique<StdComponent>("Target", Type::Plain),
+                             std::make_unique<StdComponent>("Source", Type::Plain)};
+        p.other->setProperty(IComponent::Property::MolecularWeight, 44.0);
+        p.other->setProperty(IComponent::Property::AcentricFactor, 0.22);
+        p.object->setProperty(IComponent::Property::Parachor, 78.0);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target, 0); });
+  checkCopy(
+      "copy salt solubility table",
+      [] {
+        Pair<StdSaltSolubilityTable> p{std::make_unique<StdSaltSolubilityTable>(),
+                                       std::make_unique<StdSaltSolubilityTable>()};
+        p.other->setNumPressures(4);
+        p.other->setSaltConcentration(2.0);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target); });
+  checkCopy(
+      "copy temperature solubility table",
+      [] {
+        Pair<StdTemperatureSolubilityTable> p{std::make_unique<StdTemperatureSolubilityTable>(),
+                                              std::make_unique<StdTemperatureSolubilityTable>()};
+        p.other->setNumPressures(3);
+        return p;
+      },
+      [](auto const& source, auto& target) { copy(source, target); });
+  checkCopy(
+      "copy solubility table",
+      [] {
+        Pair<StdSolubilityTable> p{std::make_unique<StdSolubilityTable>(),
+                                   std::make_unique<StdSolubilityTable>()};
+        p.other->setNumPressures(3);
         return p;
       },
       [](auto const& source, auto& target) { copy(source, target); });
