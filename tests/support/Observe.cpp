@@ -1,4 +1,4 @@
-// Snapshots of the library's objects, read through their interfaces (see Snapshot.h).
+// Observations of the library's objects, read through their interfaces (see Observe.h).
 //
 // Several getters that change nothing are declared without const (a model's or
 // tracer's getName, the name listings); they are called through const_cast, as the
