@@ -1,0 +1,293 @@
+// The black-oil floor: a black-oil model's oil tables by region, its gas, solvent and
+// miscibility tables, and the table analyses.
+#include <memory>
+#include <typeinfo>
+
+#include "Session.h"
+
+namespace fuzz {
+
+void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
+  auto const before = snap(static_cast<IFluidModel const&>(m));
+  int const region = in.tableKey();
+  std::string const oilKey = path(key, "oil", std::to_string(region));
+  std::string const gasKey = key + "gas:/";
+  std::string const solventKey = key + "solvent:/";
+  std::string const miscibilityKey = key + "miscibility:/";
+  auto const refetchOil = [&m, region] { return m.getOilTable(region); };
+  auto const refetchGas = [&m] { return m.getGasTable(); };
+  int const call = in.pick(14);
+  switch (call) {
+    case 0:
+    case 1:
+      refs.forget(gasKey);
+      attempt(call == 0 ? "makeGasTable" : "makeDryGasTable", before, [&] {
+        refs.same<IGasTable>(gasKey, call == 0 ? m.makeGasTable() : m.makeDryGasTable(),
+                             refetchGas);
+      });
+      break;
+    case 2:
+      attempt("deleteGasTable", before, [&] { m.deleteGasTable(); });
+      refs.forget(gasKey);
+      break;
+    case 3:
+      refs.forget(oilKey);
+      attempt("make oil table", before, [&] {
+        int const kind = in.pick(4);
+        IOilTable& made = kind == 0   ? m.makeOilTable(region)
+                          : kind == 1 ? static_cast<IOilTable&>(m.makeCompressibleOilTable(region))
+                          : kind == 2 ? static_cast<IOilTable&>(m.makeDeadOilTable(region))
+                                      : m.makeDeadOilConstantCompressTable(region);
+        refs.same<IOilTable>(oilKey, made, refetchOil);
+      });
+      break;
+    case 4:
+      attempt("deleteOilTable", before, [&] { m.deleteOilTable(region); });
+      refs.forget(oilKey);
+      break;
+    case 5:
+      refs.forget(solventKey);
+      attempt("makeSolventTable", before, [&] {
+        refs.same(solventKey, m.makeSolventTable(), [&m] { return m.getSolventTable(); });
+      });
+      break;
+    case 6:
+      refs.forget(miscibilityKey);
+      attempt("makeMiscibilityTable", before, [&] {
+        refs.same(miscibilityKey, m.makeMiscibilityTable(),
+                  [&m] { return m.getMiscibilityTable(); });
+      });
+      break;
+    case 7:
+      attempt("delete solvent or miscibility table", before, [&] {
+        if (in.flag()) {
+          m.deleteSolventTable();
+        } else {
+          m.deleteMiscibilityTable();
+        }
+      });
+      refs.forget(solventKey);
+      refs.forget(miscibilityKey);
+      break;
+    case 8: {
+      double const v = in.value();
+      attempt("densities", before, [&] { in.flag() ? m.gasDensity(v) : m.oilDensity(v); });
+      break;
+    }
+    case 9:
+    case 10: {
+      IOilTable* table = in.flag() ? refs.recorded<IOilTable>(oilKey) : nullptr;
+      if (table == nullptr && m.getOilTable(region) != nullptr) {
+        table = &refs.same(oilKey, *m.getOilTable(region), refetchOil);
+      }
+      if (table != nullptr) onOilTable(*table);
+      break;
+    }
+    case 11: {
+      IGasTable* table = in.flag() ? refs.recorded<IGasTable>(gasKey) : nullptr;
+      if (table == nullptr && m.getGasTable() != nullptr) {
+        table = &refs.same(gasKey, *m.getGasTable(), refetchGas);
+      }
+      if (table != nullptr) onGasTable(*table);
+      break;
+    }
+    case 12:
+      if (ISolventTable* table = m.getSolventTable()) {
+        using S = ISolventTable;
+        static std::vector<Field<S>> const fields = {
+            field("setPressure", &S::setPressure, &S::getPressure),
+            field("setFormationVolumeFactor", &S::setFormationVolumeFactor,
+                  &S::getFormationVolumeFactor),
+            field("setViscosity", &S::setViscosity, &S::getViscosity),
+            field("setSurfaceDensity", &S::setSurfaceDensity, &S::getSurfaceDensity)};
+        onSizedTable(refs.same(solventKey, *table), fields);
+      }
+      break;
+    default:
+      if (IMiscibilityTable* table = m.getMiscibilityTable()) {
+        using M = IMiscibilityTable;
+        static std::vector<Field<M>> const fields = {
+            field("setOilPressure", &M::setOilPressure, &M::getOilPressure),
+            field("setMiscibility", &M::setMiscibility, &M::getMiscibility),
+            field("setViscosityMixingParameter", &M::setViscosityMixingParameter,
+                  &M::getViscosityMixingParameter),
+            field("setDensityMixingParameter", &M::setDensityMixingParameter,
+                  &M::getDensityMixingParameter)};
+        onSizedTable(refs.same(miscibilityKey, *table), fields);
+      }
+      break;
+  }
+}
+
+// A table of one sized column set (solvent, miscibility): its size, or one of `fields`.
+template <class T>
+void Session::onSizedTable(T& t, std::vector<Field<T>> const& fields) {
+  Args const a{in.index(), in.value()};
+  int const call = in.pick(static_cast<int>(fields.size()) + 1);
+  if (call == 0) return resize(t, "setSize", &T::setSize, &T::getSize);
+  set(t, fields[static_cast<std::size_t>(call - 1)], a);
+}
+
+namespace {
+
+// The calls by which the oil and gas tables differ: the saturated rows' key (solution
+// gas-oil ratio of oil, pressure of gas) and the undersaturated entries' key (pressure
+// of oil, vaporised oil-gas ratio of gas).
+template <class T>
+struct Levels {
+  char const* keyName;
+  double (T::*key)(int) const;
+  void (T::*setKey)(int, double);
+  char const* entryName;
+  double (T::*entry)(int, int) const;
+  void (T::*setEntry)(int, int, double);
+};
+
+}  // namespace
+
+// The two-level table operations, for oil and gas tables.
+template <class T, class L>
+void Session::onTwoLevelTable(T& t, L const& levels) {
+  auto const before = snap(t);
+  int const s = in.index();
+  int const u = in.index();
+  Args const a{s, in.value(), 0, u};
+  int const call = in.pick(11);
+  if (call >= 2 && call <= 6) {
+    Field<T> const fields[] = {
+        makeField<double, int>(levels.keyName, levels.setKey, levels.key),
+        makeField<double, int, int>(levels.entryName, levels.setEntry, levels.entry),
+        field("setFormationVolumeFactor", &T::setFormationVolumeFactor,
+              &T::getFormationVolumeFactor),
+        field("setViscosity", &T::setViscosity, &T::getViscosity),
+        field("setSurfaceDensity", &T::setSurfaceDensity, &T::getSurfaceDensity)};
+    return set(t, fields[call - 2], a);
+  }
+  switch (call) {
+    case 0:
+      resize(t, "setSaturatedSize", &T::setSaturatedSize, &T::getSaturatedSize);
+      break;
+    case 1: {
+      int const n = in.count();
+      attempt("setUndersaturatedSize", before, [&] {
+        t.setUndersaturatedSize(s, n);
+        if (t.getUndersaturatedSize(s) != n) fail("setUndersaturatedSize", "size not taken");
+      });
+      break;
+    }
+    case 7:
+      attempt("get", before, [&] {
+        (t.*levels.key)(s);
+        (t.*levels.entry)(s, u);
+        t.getViscosity(s, u);
+      });
+      break;
+    case 8: {
+      // A clone is an independent table of the same kind with the same content.
+      std::string const source = before();
+      auto clone = std::as_const(t).clone();
+      if (snapshot::of(*clone) != source) fail("clone", "differs from its source");
+      if (typeid(*clone) != typeid(t)) fail("clone", "of another kind");
+      break;
+    }
+    case 9: {
+      // Sized and filled as a host fills it; every call is valid.
+      int const rows = 1 + in.pick(4);
+      t.setSaturatedSize(rows);
+      std::vector<double> const keys = rowKeys(in, rows);
+      for (int row = 0; row < rows; ++row) {
+        (t.*levels.setKey)(row, keys[static_cast<std::size_t>(row)]);
+        int const entries = in.pick(5);
+        t.setUndersaturatedSize(row, entries);
+        std::vector<double> const pressures = rowKeys(in, entries);
+        for (int e = 0; e < entries; ++e) {
+          (t.*levels.setEntry)(row, e, pressures[static_cast<std::size_t>(e)]);
+          t.setFormationVolumeFactor(row, e, in.flag() ? 1.2 - 0.01 * e : in.value());
+          t.setViscosity(row, e, in.flag() ? 0.8 + 0.02 * e : in.value());
+        }
+      }
+      break;
+    }
+    default:
+      exerciseCopies(t, in.pick(4) == 0);
+      break;
+  }
+}
+
+void Session::onOilTable(IOilTable& t) {
+  auto const before = snap(t);
+  int const part = in.pick(4);
+  if (part >= 2) {
+    return onTwoLevelTable(t, Levels<IOilTable>{"setGasOilRatio", &IOilTable::getGasOilRatio,
+                                                &IOilTable::setGasOilRatio, "setPressure",
+                                                &IOilTable::getPressure, &IOilTable::setPressure});
+  }
+  if (part == 0) {
+    double dissolved = 0.0;
+    double bubble = 0.0;
+    attempt("isDeadOil", before,
+            [&] { isDeadOil(t, in.flag() ? &dissolved : nullptr, in.flag() ? &bubble : nullptr); });
+    int const s = in.index();
+    double residual = 0.0;
+    attempt("findConstantUndersaturatedCompressibility", before, [&] {
+      findConstantUndersaturatedCompressibility(t, s, &residual);
+      findConstantUndersaturatedViscosibility(t, s, nullptr);
+      hasConstantUndersaturatedCompressibility(t);
+    });
+    return;
+  }
+  // The values of each kind.
+  Args const a{0, in.value()};
+  int const s = in.index();
+  if (auto* dead = dynamic_cast<IDeadOilTable*>(&t)) {
+    using D = IDeadOilTable;
+    setAll("dead-oil values", *dead,
+           {field("setBubblePointPressure", &D::setBubblePointPressure, &D::getBubblePointPressure),
+            field("setDissolvedGas", &D::setDissolvedGas, &D::getDissolvedGas)},
+           a);
+  }
+  if (auto* constant = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) {
+    using D = IDeadOilConstantCompressTable;
+    setAll("constant compressibility", *constant,
+           {field("setOilCompressibility", &D::setOilCompressibility, &D::getOilCompressibility),
+            field("setOilViscosibility", &D::setOilViscosibility, &D::getOilViscosibility)},
+           a);
+  }
+  if (auto* compressible = dynamic_cast<ICompressibleOilTable*>(&t)) {
+    using C = ICompressibleOilTable;
+    set(*compressible,
+        in.flag() ? field("setCompressibility", &C::setCompressibility, &C::getCompressibility)
+                  : field("setViscosibility", &C::setViscosibility, &C::getViscosibility),
+        Args{s, a.value});
+    setAll("thermal values", *compressible,
+           {field("setMolecularWeight", &C::setMolecularWeight, &C::getMolecularWeight),
+            field("setSpecificHeat", &C::setSpecificHeat, &C::getSpecificHeat),
+            field("setTemperatureExpansionCoefficient", &C::setTemperatureExpansionCoefficient,
+                  &C::getTemperatureExpansionCoefficient),
+            field("setTemperatureSquaredExpansionCoefficient",
+                  &C::setTemperatureSquaredExpansionCoefficient,
+                  &C::getTemperatureSquaredExpansionCoefficient)},
+           a);
+  }
+}
+
+void Session::onGasTable(IGasTable& t) {
+  if (in.pick(4) != 0) {
+    return onTwoLevelTable(
+        t, Levels<IGasTable>{"setPressure", &IGasTable::getPressure, &IGasTable::setPressure,
+                             "setOilGasRatio", &IGasTable::getOilGasRatio,
+                             &IGasTable::setOilGasRatio});
+  }
+  double vaporized = 0.0;
+  double dew = 0.0;
+  attempt("isDryGas", snap(t), [&] { isDryGas(t, &vaporized, in.flag() ? &dew : nullptr); });
+  if (auto* dry = dynamic_cast<IDryGasTable*>(&t)) {
+    using D = IDryGasTable;
+    setAll("dry-gas values", *dry,
+           {field("setDewPointPressure", &D::setDewPointPressure, &D::getDewPointPressure),
+            field("setVaporizedOil", &D::setVaporizedOil, &D::getVaporizedOil)},
+           Args{0, in.value()});
+  }
+}
+
+}  // namespace fuzz

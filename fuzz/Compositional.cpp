@@ -1,0 +1,413 @@
+// The compositional floor: components (and the aqueous-soluble ones with their
+// solubility tables), interaction coefficients, K-value tables, the oil viscosity index
+// table, reactions and the model's own settings.
+#include "Session.h"
+
+namespace fuzz {
+
+void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
+  auto const before = snap(static_cast<IFluidModel const&>(m));
+  std::string const name = in.name();
+  std::string const viscosityIndex = key + "viscosityIndex:/";
+  auto const component = [&key](std::string const& made) { return path(key, "component", made); };
+  switch (in.pick(16)) {
+    case 0:
+    case 1: {
+      auto const type =
+          static_cast<IComponent::Type>(in.pick(8) == 0 ? in.enumValue() : in.pick(2));
+      attempt("makeComponent", before, [&] {
+        refs.same(component(name), m.makeComponent(name, type),
+                  [&m, name] { return &m.getComponent(name); });
+      });
+      break;
+    }
+    case 2: {
+      int const index = in.index();
+      std::string const gone =
+          index >= 0 && index < m.getNumComponents() ? m.getComponent(index).getName() : "";
+      attempt("deleteComponent", before, [&] { m.deleteComponent(index); });
+      refs.forget(component(gone));
+      break;
+    }
+    case 3:
+    case 4: {
+      IComponent* c = nullptr;
+      if (in.flag()) {
+        int const index = in.index();
+        attempt("getComponent(index)", before, [&] { c = &m.getComponent(index); });
+      } else {
+        attempt("getComponent(name)", before, [&] { c = &m.getComponent(name); });
+      }
+      if (c != nullptr) {
+        std::string const made = c->getName();
+        onComponent(refs.same(component(made), *c, [&m, made] { return &m.getComponent(made); }));
+      }
+      break;
+    }
+    case 5: {
+      IAqueousSolubleComponent* c = nullptr;
+      int const index = in.index();
+      int const how = in.pick(3);
+      attempt(how == 2 ? "getAqueousSolubleComponent" : "getComponentAsAqueousSolubleComponent",
+              before, [&] {
+                c = how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
+                    : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
+                               : &m.getAqueousSolubleComponent(index);
+              });
+      if (c != nullptr) onAqueousComponent(*c);
+      break;
+    }
+    case 6: {
+      int const n = in.pick(8) == 0 ? in.index() : 1 + in.pick(3);
+      IBinaryInteractionCoefficients* bics = nullptr;
+      attempt("get BICs", before, [&] { bics = in.flag() ? &m.getBICs() : &m.getAqueousBICs(n); });
+      if (bics == nullptr) break;
+      int const i = in.pairIndex();
+      int const j = in.pairIndex();
+      double const v = in.value();
+      attempt("setBIC", snap(*bics), [&] {
+        bics->setBIC(i, j, v);
+        // The diagonal is always zero.
+        checkStored("setBIC", bics->getBIC(i, j), i == j ? 0.0 : v);
+        checkStored("setBIC (symmetric)", bics->getBIC(j, i), i == j ? 0.0 : v);
+      });
+      break;
+    }
+    case 7:
+      attempt("makeSimpleKValueTable", before, [&] {
+        refs.same(key + "simpleK:/", m.makeSimpleKValueTable(),
+                  [&m] { return &m.getSimpleKValueTable(); });
+      });
+      break;
+    case 8:
+      attempt("make K-value table", before, [&] {
+        if (in.flag()) {
+          refs.same(path(key, "temperatureK", name), m.makeTemperatureKValueTable(name),
+                    [&m, name] { return &m.getTemperatureKValueTable(name); });
+        } else {
+          refs.same(path(key, "compositionK", name), m.makeCompositionKValueTable(name),
+                    [&m, name] { return &m.getCompositionKValueTable(name); });
+        }
+      });
+      break;
+    case 9: {
+      IKValueTable* table = nullptr;
+      int const which = in.pick(3);
+      attempt("get K-value table", before, [&] {
+        if (which == 0) {
+          table = &m.getSimpleKValueTable();
+        } else if (which == 1) {
+          table = &m.getTemperatureKValueTable(chooseName(in, m.getTemperatureKValueTableNames()));
+        } else {
+          table = &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
+        }
+      });
+      if (table != nullptr) onFlatTable(*table);
+      break;
+    }
+    case 10:
+      refs.forget(viscosityIndex);
+      attempt("makeOilViscosityIndexTable", before, [&] {
+        refs.same(viscosityIndex, m.makeOilViscosityIndexTable(),
+                  [&m] { return m.getOilViscosityIndexTable(); });
+      });
+      break;
+    case 11:
+      attempt("deleteOilViscosityIndexTable", before, [&] { m.deleteOilViscosityIndexTable(); });
+      refs.forget(viscosityIndex);
+      break;
+    case 12:
+      if (IOilViscosityIndexTable* table = m.getOilViscosityIndexTable()) {
+        onFlatTable(
+            refs.same(viscosityIndex, *table, [&m] { return m.getOilViscosityIndexTable(); }));
+      }
+      break;
+    case 13:
+      attempt("makeReaction", before, [&] { m.makeReaction(name); });
+      break;
+    case 14: {
+      unsigned long long const index = in.size();
+      IReaction* reaction = nullptr;
+      attempt("getReaction", before, [&] { reaction = &m.getReaction(index); });
+      if (reaction != nullptr) onReaction(*reaction);
+      break;
+    }
+    default: {
+      using M = ICompositionalModel;
+      static Field<M> const settings[] = {
+          field("setEquationOfState", &M::setEquationOfState, &M::getEquationOfState),
+          field("setViscosityModel", &M::setViscosityModel, &M::getViscosityModel),
+          field("setOilViscosityCorrelationT1", &M::setOilViscosityCorrelationT1,
+                &M::getOilViscosityCorrelationT1),
+          field("setOilViscosityCorrelationT2", &M::setOilViscosityCorrelationT2,
+                &M::getOilViscosityCorrelationT2),
+          field("setSalinity", &M::setSalinity, &M::getSalinity),
+          field("setPedersenViscosityTuningParameter1", &M::setPedersenViscosityTuningParameter1,
+                &M::getPedersenViscosityTuningParameter1),
+          field("setPedersenViscosityTuningParameter2", &M::setPedersenViscosityTuningParameter2,
+                &M::getPedersenViscosityTuningParameter2),
+          field("setPedersenViscosityTuningParameter3", &M::setPedersenViscosityTuningParameter3,
+                &M::getPedersenViscosityTuningParameter3),
+          field("setPedersenViscosityTuningParameter4", &M::setPedersenViscosityTuningParameter4,
+                &M::getPedersenViscosityTuningParameter4),
+          field("setPedersenViscosityTuningParameter5", &M::setPedersenViscosityTuningParameter5,
+                &M::getPedersenViscosityTuningParameter5),
+          field("setPedersenViscosityTuningParameter6", &M::setPedersenViscosityTuningParameter6,
+                &M::getPedersenViscosityTuningParameter6),
+          field("setUsesLiCorrelationLimits", &M::setUsesLiCorrelationLimits,
+                &M::getUsesLiCorrelationLimits),
+      };
+      Args const a{0, in.value(), in.enumValue()};
+      int const call = in.pick(13);
+      if (call < 12) return set(m, settings[call], a);
+      setAll("Li correlation limits", m,
+             {field("setLiCorrelationUpperLimit", &M::setLiCorrelationUpperLimit,
+                    &M::getLiCorrelationUpperLimit),
+              field("setLiCorrelationLowerLimit", &M::setLiCorrelationLowerLimit,
+                    &M::getLiCorrelationLowerLimit)},
+             a);
+      break;
+    }
+  }
+}
+
+// The K-value tables' own values: the temperature, or the composition and its component.
+void Session::flatExtra(IKValueTable& t, Observe const&, bool) {
+  Args const a{0, in.value(), in.anyInt()};
+  if (auto* temperature = dynamic_cast<ITemperatureKValueTable*>(&t)) {
+    using T = ITemperatureKValueTable;
+    set(*temperature, field("setTemperature", &T::setTemperature, &T::getTemperature), a);
+  } else if (auto* composition = dynamic_cast<ICompositionKValueTable*>(&t)) {
+    using C = ICompositionKValueTable;
+    setAll("setComposition", *composition,
+           {field("setComposition", &C::setComposition, &C::getComposition),
+            field("setNominatedComponent", &C::setNominatedComponent, &C::getNominatedComponent)},
+           a);
+  }
+}
+
+void Session::onComponent(IComponent& c) {
+  using C = IComponent;
+  auto const before = snap(c);
+  auto const property = static_cast<C::Property>(in.propertyKey());
+  Args const a{0, in.value(), in.enumValue()};
+  auto const phase = static_cast<C::PhaseType>(in.pick(5) - 1);
+  switch (in.pick(8)) {
+    case 0:
+      attempt("setProperty", before, [&] {
+        c.setProperty(property, *a.value);
+        if (!c.hasProperty(property)) fail("setProperty", "not stored");
+        checkStored("setProperty", c.getProperty(property), *a.value);
+      });
+      break;
+    case 1:
+      attempt("deleteProperty", before, [&] { c.deleteProperty(property); });
+      break;
+    case 2:
+      attempt("getProperty", before, [&] { c.getProperty(property); });
+      break;
+    case 3:
+      attempt("setDensityType", before, [&] {
+        c.setDensityType(phase, static_cast<C::DensityType>(a.integer));
+        checkStored("setDensityType", c.getDensityType(phase),
+                    static_cast<C::DensityType>(a.integer));
+      });
+      break;
+    case 4:
+      attempt("setViscosityType", before, [&] {
+        c.setViscosityType(phase, static_cast<C::ViscosityType>(a.integer));
+        checkStored("setViscosityType", c.getViscosityType(phase),
+                    static_cast<C::ViscosityType>(a.integer));
+      });
+      break;
+    case 5:
+      setAll(
+          "modelling choices", c,
+          {field("setVolatilityType", &C::setVolatilityType, &C::getVolatilityType),
+           field("setCompressibilityType", &C::setCompressibilityType, &C::getCompressibilityType),
+           field("setOilViscosityCorrelation", &C::setOilViscosityCorrelation,
+                 &C::getOilViscosityCorrelation),
+           field("setOilViscosityCorrelationUsage", &C::setOilViscosityCorrelationUsage,
+                 &C::getOilViscosityCorrelationUsage)},
+          a);
+      break;
+    case 6:
+      if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) {
+        exerciseCopies(*aqueous, false);
+      } else {
+        exerciseCopies(c, false);
+      }
+      break;
+    default:
+      if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) onAqueousComponent(*aqueous);
+      break;
+  }
+}
+
+void Session::onAqueousComponent(IAqueousSolubleComponent& c) {
+  using Make = std::function<ISolubilityTable&()>;
+  std::string const name = in.name();
+  std::pair<char const*, Make> const calls[] = {
+      {"makeSolubilityTable", [&]() -> ISolubilityTable& { return c.makeSolubilityTable(); }},
+      {"makeSolubilityWaterPropertiesTable",
+       [&]() -> ISolubilityTable& { return c.makeSolubilityWaterPropertiesTable(); }},
+      {"makeTemperatureSolubilityTable",
+       [&]() -> ISolubilityTable& { return c.makeTemperatureSolubilityTable(name); }},
+      {"makeInteractionSolubilityTable",
+       [&]() -> ISolubilityTable& { return c.makeInteractionSolubilityTable(name); }},
+      {"makeSaltSolubilityTable",
+       [&]() -> ISolubilityTable& { return c.makeSaltSolubilityTable(name); }},
+      {"getSolubilityTable", [&]() -> ISolubilityTable& { return c.getSolubilityTable(); }},
+      {"getSolubilityWaterPropertiesTable",
+       [&]() -> ISolubilityTable& { return c.getSolubilityWaterPropertiesTable(); }},
+      {"getTemperatureSolubilityTable",
+       [&]() -> ISolubilityTable& {
+         return c.getTemperatureSolubilityTable(
+             chooseName(in, c.getTemperatureSolubilityTableNames()));
+       }},
+      {"getInteractionSolubilityTable",
+       [&]() -> ISolubilityTable& {
+         return c.getInteractionSolubilityTable(
+             chooseName(in, c.getInteractionSolubilityTableNames()));
+       }},
+      {"getSaltSolubilityTable", [&]() -> ISolubilityTable& {
+         return c.getSaltSolubilityTable(chooseName(in, c.getSaltSolubilityTableNames()));
+       }}};
+  auto const& call = calls[in.pick(10)];
+  ISolubilityTable* table = nullptr;
+  attempt(call.first, snap(c), [&] { table = &call.second(); });
+  if (table != nullptr) onSolubilityTable(*table);
+}
+
+void Session::onSolubilityTable(ISolubilityTable& t) {
+  using S = ISolubilityTable;
+  using W = ISolubilityWaterPropertiesTable;
+  auto const before = snap(t);
+  Args const a{in.index(), in.value()};
+  double const v = *a.value;
+  auto* water = dynamic_cast<W*>(&t);
+  switch (in.pick(7)) {
+    case 0:
+      resize(t, "setNumPressures", &S::setNumPressures, &S::getNumPressures);
+      break;
+    case 1:
+      set(t, field("setPressure", &S::setPressure, &S::getPressure), a);
+      break;
+    case 2:
+      set(t, field("setSolutionRatio", &S::setSolutionRatio, &S::getSolutionRatio), a);
+      break;
+    case 3:
+      if (water != nullptr) {
+        static Field<W> const columns[] = {
+            field("setFormationVolume", &W::setFormationVolume, &W::getFormationVolume),
+            field("setViscosity", &W::setViscosity, &W::getViscosity),
+            field("setCompressibility", &W::setCompressibility, &W::getCompressibility)};
+        set(*water, columns[in.pick(3)], a);
+      }
+      break;
+    case 4:
+      attempt("solubility scalars", before, [&] {
+        if (auto* temperature = dynamic_cast<ITemperatureSolubilityTable*>(&t))
+          temperature->setTemperature(v);
+        if (auto* salt = dynamic_cast<ISaltSolubilityTable*>(&t)) {
+          salt->setSaltConcentration(v);
+          salt->setBrineSurfaceDensity(v);
+          salt->setRefSaltConcentration(v);
+        }
+        if (auto* interaction = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
+          interaction->setInteractionComponentName(in.name());
+          interaction->setInteractionComponentMoleFraction(v);
+        }
+      });
+      break;
+    case 5: {
+      int const rows = 1 + in.pick(5);
+      t.setNumPressures(rows);
+      std::vector<double> const pressures = rowKeys(in, rows);
+      for (int row = 0; row < rows; ++row) {
+        t.setPressure(row, pressures[static_cast<std::size_t>(row)]);
+        t.setSolutionRatio(row, in.value());
+        if (water != nullptr) water->setViscosity(row, in.value());
+      }
+      break;
+    }
+    default:
+      exerciseCopies(t, in.pick(4) == 0);
+      break;
+  }
+}
+
+void Session::onReaction(IReaction& r) {
+  using R = IReaction;
+  auto const before = snap(r);
+  int const c = in.index();
+  double const v = in.value();
+  int const e = in.enumValue();
+  Args const a{c, v, e};
+  switch (in.pick(8)) {
+    case 0: {
+      int const n = in.count();
+      // A negative count is stored before the arrays refuse it.
+      attempt(
+          "reaction setNumComponents", before, [&] { r.setNumComponents(n); },
+          [&](std::exception const& error) { return n < 0 && isLengthError(error); });
+      if (r.getNumComponents() != n) fail("reaction setNumComponents", "count not taken");
+      break;
+    }
+    case 1: {
+      static Field<R> const perComponent[] = {
+          field("setRateComponentOrder", &R::setRateComponentOrder, &R::getRateComponentOrder),
+          field("setReactantStoichiometricCoefficient", &R::setReactantStoichiometricCoefficient,
+                &R::getReactantStoichiometricCoefficient),
+          field("setProductStoichiometricCoefficient", &R::setProductStoichiometricCoefficient,
+                &R::getProductStoichiometricCoefficient),
+          field("setReactingComponentPhase", &R::setReactingComponentPhase,
+                &R::getReactingComponentPhase)};
+      set(r, perComponent[in.pick(4)], a);
+      break;
+    }
+    case 2:
+      attempt("per-component reads", before, [&] {
+        r.getReactingComponentPhaseAsString(c);
+        r.getRateComponentOrder(c);
+      });
+      break;
+    case 3:
+      setAll("rate law", r,
+             {field("setRateConstant", &R::setRateConstant, &R::getRateConstant),
+              field("setMolarEnthalpy", &R::setMolarEnthalpy, &R::getMolarEnthalpy),
+              field("setActivationMolarEnergy", &R::setActivationMolarEnergy,
+                    &R::getActivationMolarEnergy),
+              field("setRatePorosityOrder", &R::setRatePorosityOrder, &R::getRatePorosityOrder)},
+             a);
+      break;
+    case 6: {
+      int const n = 1 + in.pick(5);
+      r.setNumComponents(n);
+      for (int k = 0; k < n; ++k) {
+        r.setReactantStoichiometricCoefficient(k, in.value());
+        r.setReactingComponentPhase(k, static_cast<R::ReactingComponentPhase>(in.enumValue()));
+      }
+      break;
+    }
+    case 7:
+      exerciseCopies(r, false);
+      break;
+    default:
+      attempt("equilibrium", before, [&] {
+        r.setHasEquilibriumDeviationTerms(in.flag());
+        r.setEquilibriumModelType(e);
+        r.setEquilibriumLiquidComponentIndex(c);
+        r.setEquilibriumVapourComponentIndex(e);
+        r.setEquilibriumOrder(v);
+        r.setEquilibriumReactionDirection(static_cast<R::EquilibriumReactionDirection>(e));
+        r.getEquilibriumReactionDirectionAsString();
+        r.setEquilibriumKValueIndex(c);
+        r.setEquilibriumKValueCR_A(v);
+        r.setEquilibriumKValueCR_E(v);
+      });
+      break;
+  }
+}
+
+}  // namespace fuzz

@@ -1,0 +1,284 @@
+// The water floor (water properties, brine components, the brine property table), the
+// initial conditions, and the flat row-by-component tables they and the models hold
+// (temperature, depth, K-value and oil viscosity index tables).
+#include "Session.h"
+
+namespace fuzz {
+
+void Session::onWater(IWaterProperties& w, std::string const& key) {
+  using W = IWaterProperties;
+  static Field<W> const scalars[] = {
+      field("setSurfaceDensity", &W::setSurfaceDensity, &W::getSurfaceDensity),
+      field("setPressure", &W::setPressure, &W::getPressure),
+      field("setFormationVolumeFactor", &W::setFormationVolumeFactor, &W::getFormationVolumeFactor),
+      field("setCompressibility", &W::setCompressibility, &W::getCompressibility),
+      field("setViscosity", &W::setViscosity, &W::getViscosity),
+      field("setViscosibility", &W::setViscosibility, &W::getViscosibility),
+      field("setKValueCoefficientA", &W::setKValueCoefficientA, &W::getKValueCoefficientA),
+      field("setKValueCoefficientB", &W::setKValueCoefficientB, &W::getKValueCoefficientB),
+      field("setKValueCoefficientC", &W::setKValueCoefficientC, &W::getKValueCoefficientC),
+      field("setKValueCoefficientD", &W::setKValueCoefficientD, &W::getKValueCoefficientD),
+      field("setKValueCoefficientE", &W::setKValueCoefficientE, &W::getKValueCoefficientE),
+      field("setReferenceTemperature", &W::setReferenceTemperature, &W::getReferenceTemperature),
+      field("setThermalExpansionCoefficient1", &W::setThermalExpansionCoefficient1,
+            &W::getThermalExpansionCoefficient1),
+      field("setThermalExpansionCoefficient2", &W::setThermalExpansionCoefficient2,
+            &W::getThermalExpansionCoefficient2)};
+  auto const before = snap(w);
+  double const v = in.value();
+  std::string const brine = key + "brine:/";
+  auto const salt = [&](int index) { return path(key, "salt", std::to_string(index)); };
+  switch (in.pick(12)) {
+    case 0:
+      set(w, scalars[in.pick(14)], Args{0, v});
+      break;
+    case 1:
+    case 2: {
+      auto const type = static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue());
+      attempt("makeBrineComponent", before, [&] {
+        int const index = w.getNumBrineComponents();
+        refs.same(salt(index), w.makeBrineComponent(type),
+                  [&w, index] { return &w.getBrineComponent(index); });
+      });
+      break;
+    }
+    case 3: {
+      // Brine components stay where they are for as long as the water lives.
+      int const count = w.getNumBrineComponents();
+      int const index = count > 0 && in.flag() ? in.pick(count) : in.index();
+      IBrineComponent* kept = refs.recorded<IBrineComponent>(salt(index));
+      if (kept != nullptr && in.flag()) {
+        kept->setSaltMoleculeType(kept->getSaltMoleculeType());
+      } else {
+        attempt("getBrineComponent(index)", before, [&] {
+          refs.same(salt(index), w.getBrineComponent(index),
+                    [&w, index] { return &w.getBrineComponent(index); });
+        });
+      }
+      break;
+    }
+    case 4: {
+      std::string const name = in.name();
+      attempt("getBrineComponent(name)", before, [&] { w.getBrineComponent(name); });
+      break;
+    }
+    case 5: {
+      int const index = in.index();
+      auto const type = static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue());
+      attempt("setSaltMoleculeType", before,
+              [&] { w.getBrineComponent(index).setSaltMoleculeType(type); });
+      break;
+    }
+    case 6:
+      refs.forget(brine);
+      attempt("makeBrinePropertyTable", before, [&] {
+        refs.same(brine, w.makeBrinePropertyTable(), [&w] { return w.getBrinePropertyTable(); });
+      });
+      break;
+    case 7:
+      attempt("deleteBrinePropertyTable", before, [&] { w.deleteBrinePropertyTable(); });
+      refs.forget(brine);
+      break;
+    default:
+      if (IBrinePropertyTable* table = w.getBrinePropertyTable()) {
+        onBrineTable(refs.same(brine, *table, [&w] { return w.getBrinePropertyTable(); }));
+      }
+      break;
+  }
+}
+
+void Session::onBrineTable(IBrinePropertyTable& t) {
+  using B = IBrinePropertyTable;
+  static Field<B> const fields[] = {
+      field("setReferencePressure", &B::setReferencePressure, &B::getReferencePressure),
+      field("setReferenceSaltConcentration", &B::setReferenceSaltConcentration,
+            &B::getReferenceSaltConcentration),
+      field("setSaltConcentration", &B::setSaltConcentration, &B::getSaltConcentration),
+      field("setBrineSurfaceDensity", &B::setBrineSurfaceDensity, &B::getBrineSurfaceDensity),
+      field("setFormationVolumeFactor", &B::setFormationVolumeFactor, &B::getFormationVolumeFactor),
+      field("setCompressibility", &B::setCompressibility, &B::getCompressibility),
+      field("setViscosity", &B::setViscosity, &B::getViscosity)};
+  Args const a{in.index(), in.value()};
+  int const call = in.pick(11);
+  if (call >= 1 && call <= 7) return set(t, fields[call - 1], a);
+  if (call == 0) return resize(t, "setTableSize", &B::setTableSize, &B::getTableSize);
+  if (call == 8) {
+    attempt("getViscosibility", snap(t), [&] { t.getViscosibility(a.index); });
+  } else if (call == 9) {
+    int const rows = 1 + in.pick(5);
+    t.setTableSize(rows);
+    for (int row = 0; row < rows; ++row) {
+      t.setSaltConcentration(row, 0.5 * row);
+      t.setViscosity(row, in.value());
+    }
+  } else {
+    exerciseCopies(t, in.pick(4) == 0);
+  }
+}
+
+void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) {
+  using C = IInitialCondition;
+  static Field<C> const scalars[] = {
+      field("setDatumDepth", &C::setDatumDepth, &C::getDatumDepth),
+      field("setDatumPressure", &C::setDatumPressure, &C::getDatumPressure),
+      field("setGasOilContactDepth", &C::setGasOilContactDepth, &C::getGasOilContactDepth),
+      field("setGasOilContactCapillaryPressure", &C::setGasOilContactCapillaryPressure,
+            &C::getGasOilContactCapillaryPressure),
+      field("setWaterContactDepth", &C::setWaterContactDepth, &C::getWaterContactDepth),
+      field("setWaterContactCapillaryPressure", &C::setWaterContactCapillaryPressure,
+            &C::getWaterContactCapillaryPressure)};
+  auto const before = snap(ic);
+  double const v = in.value();
+  int const property = in.tableKey();
+  auto const p = static_cast<C::Property>(property);
+  std::string const tableKey = path(key, "dt", std::to_string(property));
+  switch (in.pick(8)) {
+    case 0:
+      set(ic, scalars[in.pick(6)], Args{0, v});
+      break;
+    case 1:
+      attempt("const getDepthTable", before, [&] { std::as_const(ic).getDepthTable(p); });
+      break;
+    case 2:
+      attempt("deleteDepthTable", before, [&] { ic.deleteDepthTable(p); });
+      refs.forget(tableKey);
+      break;
+    default: {
+      IDepthTable* table = in.flag() ? refs.recorded<IDepthTable>(tableKey) : nullptr;
+      if (table == nullptr) {
+        attempt("getDepthTable", before, [&] {
+          table = &refs.same(tableKey, ic.getDepthTable(p),
+                             [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
+        });
+      }
+      if (table != nullptr) onFlatTable(*table);
+      break;
+    }
+  }
+}
+
+namespace {
+
+// The calls of a flat table that differ between its kinds only by name: the rows
+// (temperatures, depths, pressures, mole fractions), their keys and the values.
+template <class T>
+struct FlatCalls {
+  char const* rowsName;
+  int (T::*rows)() const;
+  void (T::*setRows)(int);
+  char const* keyName;
+  double (T::*key)(int) const;
+  void (T::*setKey)(int, double);
+  char const* valueName;
+  double (T::*value)(int, int) const;
+  void (T::*setValue)(int, int, double);
+};
+
+}  // namespace
+
+// The operations every flat row-by-component table shares.
+template <class T, class Calls>
+void Session::onFlat(T& t, Calls const& c) {
+  auto const before = snap(t);
+  // A stored negative width makes a row resize fail after the keys were resized.
+  bool const negativeWidth = t.getNumComponents() < 0;
+  auto const excused = [negativeWidth](std::exception const& e) {
+    return negativeWidth && isLengthError(e);
+  };
+  Field<T> const cells[] = {makeField<double, int>(c.keyName, c.setKey, c.key),
+                            makeField<double, int, int>(c.valueName, c.setValue, c.value)};
+  int const row = in.index();
+  int const column = in.index();
+  Args const a{row, in.value(), 0, column};
+  switch (in.pick(9)) {
+    case 0:
+      resize(t, c.rowsName, c.setRows, c.rows, excused);
+      break;
+    case 1:
+      resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents);
+      break;
+    case 2:
+      set(t, cells[0], a);
+      break;
+    case 3:
+      set(t, cells[1], a);
+      break;
+    case 4:
+      attempt("getValue", before, [&] { (t.*c.value)(a.index, a.entry); });
+      break;
+    case 7: {
+      // Sized and filled as a host fills it: components first, then rows, then values.
+      // Every call is valid, so none may throw.
+      int const components = 1 + in.pick(4);
+      int const rows = 1 + in.pick(5);
+      t.setNumComponents(components);
+      (t.*c.setRows)(rows);
+      std::vector<double> const keys = rowKeys(in, rows);
+      for (int row = 0; row < rows; ++row) {
+        (t.*c.setKey)(row, keys[static_cast<std::size_t>(row)]);
+        for (int col = 0; col < components; ++col) (t.*c.setValue)(row, col, in.value());
+      }
+      break;
+    }
+    case 8:
+      exerciseCopies(t, in.pick(4) == 0);
+      break;
+    default:
+      if constexpr (std::is_same_v<T, IDepthTable> || std::is_same_v<T, IKValueTable>) {
+        flatExtra(t, before, negativeWidth);
+      }
+      break;
+  }
+}
+
+void Session::onFlatTable(ITemperatureTable& t) {
+  using T = ITemperatureTable;
+  onFlat(t, FlatCalls<T>{"setNumTemperatures", &T::getNumTemperatures, &T::setNumTemperatures,
+                         "setTemperature", &T::getTemperature, &T::setTemperature, "setProperty",
+                         &T::getProperty, &T::setProperty});
+}
+void Session::onFlatTable(IDepthTable& t) {
+  using T = IDepthTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumDepths", &T::getNumDepths, &T::setNumDepths, "setDepth", &T::getDepth,
+                      &T::setDepth, "setProperty", &T::getProperty, &T::setProperty});
+}
+void Session::onFlatTable(IKValueTable& t) {
+  using T = IKValueTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumPressures", &T::getNumPressures, &T::setNumPressures, "setPressure",
+                      &T::getPressure, &T::setPressure, "setKValue", &T::getKValue, &T::setKValue});
+}
+void Session::onFlatTable(IOilViscosityIndexTable& t) {
+  using T = IOilViscosityIndexTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumMolefractions", &T::getNumMolefractions, &T::setNumMolefractions,
+                      "setMoleFraction", &T::getMoleFraction, &T::setMoleFraction,
+                      "setOilViscosityIndex", &T::getOilViscosityIndex, &T::setOilViscosityIndex});
+}
+
+// The depth-table operations.
+void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidth) {
+  double const depth = in.value();
+  bool const a = in.flag();
+  bool const b = in.flag();
+  switch (in.pick(3)) {
+    case 0: {
+      int const component = in.index();
+      attempt("interpolate", before, [&] { interpolate(t, depth, component, a); });
+      break;
+    }
+    case 1:
+      attempt(
+          "truncate", before, [&] { truncate(t, depth, a, b); },
+          [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
+      break;
+    default: {
+      int const row = in.index();
+      attempt("normalizeComposition", before, [&] { normalizeComposition(t, row); });
+      break;
+    }
+  }
+}
+
+}  // namespace fuzz
