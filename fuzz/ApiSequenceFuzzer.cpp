@@ -60,7 +60,7 @@ void Session::run() {
     refs.verify();
   }
   // Everything stays readable to the end.
-  snapshot::of(registry);
+  support::observe(registry);
 }
 
 namespace {
@@ -243,10 +243,10 @@ void Session::onFluidModelCommon(IFluidModel& m, std::string const& key) {
       // A copy of the model, as a host may make one for itself, and (at times) back:
       // assignment replaces all but the temperature tables.
       if (auto* blackOil = dynamic_cast<StdBlackOilModel*>(&m)) {
-        std::string const source = snapshot::of(m);
+        std::string const source = support::observe(m);
         StdBlackOilModel copy(*blackOil);
-        if (snapshot::of(m) != source) fail("StdBlackOilModel copy", "changed its source");
-        snapshot::of(copy);
+        if (support::observe(m) != source) fail("StdBlackOilModel copy", "changed its source");
+        support::observe(copy);
         if (in.flag()) {
           attempt("StdBlackOilModel copy assignment", before, [&] { *blackOil = copy; });
           refs.forget(key);

@@ -186,7 +186,7 @@ void Session::onTwoLevelTable(T& t, L const& levels) {
       // A clone is an independent table of the same kind with the same content.
       std::string const source = before();
       auto clone = std::as_const(t).clone();
-      if (snapshot::of(*clone) != source) fail("clone", "differs from its source");
+      if (support::observe(*clone) != source) fail("clone", "differs from its source");
       if (typeid(*clone) != typeid(t)) fail("clone", "of another kind");
       break;
     }

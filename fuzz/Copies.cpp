@@ -21,7 +21,7 @@ bool copiesOf(I& object, bool takeOut) {
   } else {
     auto* concrete = dynamic_cast<Std*>(&object);
     if (concrete == nullptr) return false;
-    auto const read = [](Std const& x) { return snapshot::of(static_cast<I const&>(x)); };
+    auto const read = [](Std const& x) { return support::observe(static_cast<I const&>(x)); };
     std::string const source = read(*concrete);
     {
       Std copy(std::as_const(*concrete));
@@ -71,10 +71,10 @@ void copiesOfAny(I& object, bool takeOut, std::tuple<Std...> const*) {
 template <class Source, class Target, class Call>
 void copyChecked(char const* what, Source const& source, Target& target, Call call) {
   bool const same = static_cast<void const*>(&source) == static_cast<void const*>(&target);
-  std::string const before = same ? std::string() : snapshot::of(source);
+  std::string const before = same ? std::string() : support::observe(source);
   attempt(what, snap(target), call, [](std::exception const&) { return true; });
-  if (!same && snapshot::of(source) != before) fail(what, "changed its source");
-  snapshot::of(target);
+  if (!same && support::observe(source) != before) fail(what, "changed its source");
+  support::observe(target);
 }
 
 // A copy between two parts, when both exist.

@@ -23,7 +23,7 @@
 #include "Checks.h"
 #include "FuzzInput.h"
 #include "Orv/Tess/Varnak.h"
-#include "alloc/Snapshot.h"
+#include "support/Observe.h"
 
 namespace fuzz {
 
@@ -33,7 +33,7 @@ using namespace Orv::Tess::Varnak;
 using Observe = std::function<std::string()>;
 template <class T>
 Observe snap(T const& object) {
-  return [&object] { return snapshot::of(object); };
+  return [&object] { return support::observe(object); };
 }
 
 // The key under which a child is recorded: its owner's key, its kind and its name.
