@@ -85,73 +85,52 @@ class HostTrain : public ISeparatorModel {
 }  // namespace
 
 void Session::onRegistry() {
-  auto const whole = snap(static_cast<IFluidModels const&>(registry));
   std::string const name = in.name();
   bool const unique = in.flag();
-  switch (in.pick(14)) {
-    case 0:
-    case 1:
-      attempt("makeBlackOilModel", whole,
-              [&] { rememberModel(registry.makeBlackOilModel(name, unique)); });
-      break;
-    case 2:
-    case 3:
-      attempt("makeCompositionalModel", whole,
-              [&] { rememberModel(registry.makeCompositionalModel(name, unique)); });
-      break;
-    case 4:
-      attempt("getFluidModel", whole, [&] { rememberModel(registry.getFluidModel(name)); });
-      break;
-    case 5: {
-      std::string const gone = chooseName(in, registry.getFluidModelNames());
-      attempt("deleteFluidModel", whole, [&] { registry.deleteFluidModel(gone); });
-      refs.forget(path("", "fluid", gone));
-      break;
-    }
-    case 6:
-      attempt("makeSeparatorModel", whole, [&] { registry.makeSeparatorModel(name); });
-      break;
-    case 7: {
-      std::string const source = chooseName(in, registry.getSeparatorModelNames());
-      std::size_t const version = in.size();
-      if (registry.hasSeparatorModel(source, version)) {
-        ISeparatorModel& model = registry.getSeparatorModel(source, version);
-        attempt("makeSeparatorModel(copy)", whole, [&] { registry.makeSeparatorModel(model); });
-      } else {
-        HostTrain train;
-        attempt("makeSeparatorModel(host train)", whole,
-                [&] { registry.makeSeparatorModel(train); });
-      }
-      break;
-    }
-    case 8: {
-      std::string const sep = chooseName(in, registry.getSeparatorModelNames());
-      std::size_t const version = in.size();
-      attempt("deleteSeparatorModel", whole, [&] { registry.deleteSeparatorModel(sep, version); });
-      break;
-    }
-    case 9:
-      attempt("makeTracerModel", whole, [&] {
-        refs.forget(path("", "tracer", name));
-        rememberTracer(name, registry.makeTracerModel(name));
-      });
-      break;
-    case 10: {
-      std::string const gone = chooseName(in, registry.getTracerModelNames());
-      attempt("deleteTracerModel", whole, [&] { registry.deleteTracerModel(gone); });
-      refs.forget(path("", "tracer", gone));
-      break;
-    }
-    case 11:
-      attempt("makeTrackingModel", whole, [&] { registry.makeTrackingModel(); });
-      break;
-    case 12:
-      attempt("deleteTrackingModel", whole, [&] { registry.deleteTrackingModel(); });
-      break;
-    default:
-      if (ITrackingModel* tracking = registry.getTrackingModel()) onTracking(*tracking);
-      break;
-  }
+  auto const tracking = [&] {
+    if (ITrackingModel* t = registry.getTrackingModel()) onTracking(*t);
+  };
+  choose(
+      snap(static_cast<IFluidModels const&>(registry)),
+      {{"makeBlackOilModel", [&] { rememberModel(registry.makeBlackOilModel(name, unique)); }, 2},
+       {"makeCompositionalModel",
+        [&] { rememberModel(registry.makeCompositionalModel(name, unique)); }, 2},
+       {"getFluidModel", [&] { rememberModel(registry.getFluidModel(name)); }},
+       {"deleteFluidModel",
+        [&] {
+          std::string const gone = chooseName(in, registry.getFluidModelNames());
+          registry.deleteFluidModel(gone);
+          refs.forget(path("", "fluid", gone));
+        }},
+       {"makeSeparatorModel", [&] { registry.makeSeparatorModel(name); }},
+       {"makeSeparatorModel(copy)",
+        [&] {
+          std::string const source = chooseName(in, registry.getSeparatorModelNames());
+          std::size_t const version = in.size();
+          HostTrain train;
+          registry.makeSeparatorModel(registry.hasSeparatorModel(source, version)
+                                          ? registry.getSeparatorModel(source, version)
+                                          : train);
+        }},
+       {"deleteSeparatorModel",
+        [&] {
+          std::string const gone = chooseName(in, registry.getSeparatorModelNames());
+          registry.deleteSeparatorModel(gone, in.size());
+        }},
+       {"makeTracerModel",
+        [&] {
+          refs.forget(path("", "tracer", name));
+          rememberTracer(name, registry.makeTracerModel(name));
+        }},
+       {"deleteTracerModel",
+        [&] {
+          std::string const gone = chooseName(in, registry.getTracerModelNames());
+          registry.deleteTracerModel(gone);
+          refs.forget(path("", "tracer", gone));
+        }},
+       {"makeTrackingModel", [&] { registry.makeTrackingModel(); }},
+       {"deleteTrackingModel", [&] { registry.deleteTrackingModel(); }},
+       {nullptr, tracking}});
 }
 
 // Records a model or tracer model under its name, fetched again from the registry after
@@ -191,70 +170,57 @@ void Session::onSomeFluidModel(int part) {
 }
 
 void Session::onFluidModelCommon(IFluidModel& m, std::string const& key) {
-  auto const before = snap(m);
   std::string const water = key + "water:/";
-  switch (in.pick(10)) {
-    case 0:
-      refs.forget(water);
-      attempt("makeWaterProperties", before, [&] {
-        refs.same(water, m.makeWaterProperties(), [&m] { return m.getWaterProperties(); });
-      });
-      break;
-    case 1:
-      attempt("deleteWaterProperties", before, [&] { m.deleteWaterProperties(); });
-      refs.forget(water);
-      break;
-    case 2: {
-      std::string const name = in.name();
-      attempt("makeInitialCondition", before, [&] {
-        IInitialCondition& ic = m.makeInitialCondition(name);
-        std::string const made = ic.getName();
-        refs.same(path(key, "ic", made), ic, [&m, made] { return &m.getInitialCondition(made); });
-      });
-      break;
+  using P = IFluidModel::TemperatureTableProperty;
+  // A copy of the model, as a host may make one for itself, and (at times) back:
+  // assignment replaces all but the temperature tables.
+  auto const copies = [&] {
+    auto* blackOil = dynamic_cast<StdBlackOilModel*>(&m);
+    if (blackOil == nullptr) return;
+    std::string const source = support::observe(m);
+    StdBlackOilModel copy(*blackOil);
+    if (support::observe(m) != source) fail("StdBlackOilModel copy", "changed its source");
+    support::observe(copy);
+    if (in.flag()) {
+      attempt("StdBlackOilModel copy assignment", snap(m), [&] { *blackOil = copy; });
+      refs.forget(key);
+      rememberModel(m);
     }
-    case 3: {
-      std::string const name = chooseName(in, m.getInitialConditionNames());
-      attempt("deleteInitialCondition", before, [&] { m.deleteInitialCondition(name); });
-      if (m.getInitialConditionNames().count(name) == 0) refs.forget(path(key, "ic", name));
-      break;
-    }
-    case 4: {
-      auto const property = static_cast<IFluidModel::TemperatureTableProperty>(in.tableKey());
-      attempt("const getTemperatureTable", before,
-              [&] { std::as_const(m).getTemperatureTable(property); });
-      break;
-    }
-    case 5: {
-      int const property = in.tableKey();
-      attempt("deleteTemperatureTable", before, [&] {
-        m.deleteTemperatureTable(static_cast<IFluidModel::TemperatureTableProperty>(property));
-      });
-      refs.forget(path(key, "tt", std::to_string(property)));
-      break;
-    }
-    case 6: {
-      std::string const name = in.name();
-      attempt("const getInitialCondition", before,
-              [&] { std::as_const(m).getInitialCondition(name); });
-      break;
-    }
-    default:
-      // A copy of the model, as a host may make one for itself, and (at times) back:
-      // assignment replaces all but the temperature tables.
-      if (auto* blackOil = dynamic_cast<StdBlackOilModel*>(&m)) {
-        std::string const source = support::observe(m);
-        StdBlackOilModel copy(*blackOil);
-        if (support::observe(m) != source) fail("StdBlackOilModel copy", "changed its source");
-        support::observe(copy);
-        if (in.flag()) {
-          attempt("StdBlackOilModel copy assignment", before, [&] { *blackOil = copy; });
-          refs.forget(key);
-          rememberModel(m);
-        }
-      }
-      break;
-  }
+  };
+  choose(snap(m),
+         {{"makeWaterProperties",
+           [&] {
+             refs.forget(water);
+             refs.same(water, m.makeWaterProperties(), [&m] { return m.getWaterProperties(); });
+           }},
+          {"deleteWaterProperties",
+           [&] {
+             m.deleteWaterProperties();
+             refs.forget(water);
+           }},
+          {"makeInitialCondition",
+           [&] {
+             IInitialCondition& ic = m.makeInitialCondition(in.name());
+             std::string const made = ic.getName();
+             refs.same(path(key, "ic", made), ic,
+                       [&m, made] { return &m.getInitialCondition(made); });
+           }},
+          {"deleteInitialCondition",
+           [&] {
+             std::string const name = chooseName(in, m.getInitialConditionNames());
+             m.deleteInitialCondition(name);
+             refs.forget(path(key, "ic", name));
+           }},
+          {"const getTemperatureTable",
+           [&] { std::as_const(m).getTemperatureTable(static_cast<P>(in.tableKey())); }},
+          {"deleteTemperatureTable",
+           [&] {
+             int const property = in.tableKey();
+             m.deleteTemperatureTable(static_cast<P>(property));
+             refs.forget(path(key, "tt", std::to_string(property)));
+           }},
+          {"const getInitialCondition", [&] { std::as_const(m).getInitialCondition(in.name()); }},
+          {nullptr, copies, 3}});
 }
 
 // A child of the model: 0 its water, 1 an initial condition, 2 a temperature table.

@@ -8,115 +8,81 @@
 namespace fuzz {
 
 void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
-  auto const before = snap(static_cast<IFluidModel const&>(m));
+  using S = ISolventTable;
+  using M = IMiscibilityTable;
+  static std::vector<Field<S>> const solventFields = {
+      field("setPressure", &S::setPressure, &S::getPressure),
+      field("setFormationVolumeFactor", &S::setFormationVolumeFactor, &S::getFormationVolumeFactor),
+      field("setViscosity", &S::setViscosity, &S::getViscosity),
+      field("setSurfaceDensity", &S::setSurfaceDensity, &S::getSurfaceDensity)};
+  static std::vector<Field<M>> const miscibilityFields = {
+      field("setOilPressure", &M::setOilPressure, &M::getOilPressure),
+      field("setMiscibility", &M::setMiscibility, &M::getMiscibility),
+      field("setViscosityMixingParameter", &M::setViscosityMixingParameter,
+            &M::getViscosityMixingParameter),
+      field("setDensityMixingParameter", &M::setDensityMixingParameter,
+            &M::getDensityMixingParameter)};
   int const region = in.tableKey();
   std::string const oilKey = path(key, "oil", std::to_string(region));
   std::string const gasKey = key + "gas:/";
   std::string const solventKey = key + "solvent:/";
   std::string const miscibilityKey = key + "miscibility:/";
-  auto const refetchOil = [&m, region] { return m.getOilTable(region); };
-  auto const refetchGas = [&m] { return m.getGasTable(); };
-  int const call = in.pick(14);
-  switch (call) {
-    case 0:
-    case 1:
-      refs.forget(gasKey);
-      attempt(call == 0 ? "makeGasTable" : "makeDryGasTable", before, [&] {
-        refs.same<IGasTable>(gasKey, call == 0 ? m.makeGasTable() : m.makeDryGasTable(),
-                             refetchGas);
-      });
-      break;
-    case 2:
-      attempt("deleteGasTable", before, [&] { m.deleteGasTable(); });
-      refs.forget(gasKey);
-      break;
-    case 3:
-      refs.forget(oilKey);
-      attempt("make oil table", before, [&] {
-        int const kind = in.pick(4);
-        IOilTable& made = kind == 0   ? m.makeOilTable(region)
-                          : kind == 1 ? static_cast<IOilTable&>(m.makeCompressibleOilTable(region))
-                          : kind == 2 ? static_cast<IOilTable&>(m.makeDeadOilTable(region))
-                                      : m.makeDeadOilConstantCompressTable(region);
-        refs.same<IOilTable>(oilKey, made, refetchOil);
-      });
-      break;
-    case 4:
-      attempt("deleteOilTable", before, [&] { m.deleteOilTable(region); });
-      refs.forget(oilKey);
-      break;
-    case 5:
-      refs.forget(solventKey);
-      attempt("makeSolventTable", before, [&] {
-        refs.same(solventKey, m.makeSolventTable(), [&m] { return m.getSolventTable(); });
-      });
-      break;
-    case 6:
-      refs.forget(miscibilityKey);
-      attempt("makeMiscibilityTable", before, [&] {
-        refs.same(miscibilityKey, m.makeMiscibilityTable(),
-                  [&m] { return m.getMiscibilityTable(); });
-      });
-      break;
-    case 7:
-      attempt("delete solvent or miscibility table", before, [&] {
-        if (in.flag()) {
-          m.deleteSolventTable();
-        } else {
-          m.deleteMiscibilityTable();
-        }
-      });
-      refs.forget(solventKey);
-      refs.forget(miscibilityKey);
-      break;
-    case 8: {
-      double const v = in.value();
-      attempt("densities", before, [&] { in.flag() ? m.gasDensity(v) : m.oilDensity(v); });
-      break;
+  auto const getOil = [&m, region] { return m.getOilTable(region); };
+  auto const getGas = [&m] { return m.getGasTable(); };
+  auto const getSolvent = [&m] { return m.getSolventTable(); };
+  auto const getMiscibility = [&m] { return m.getMiscibilityTable(); };
+  auto const makeOil = [&] {
+    int const kind = in.pick(4);
+    IOilTable& made = kind == 0   ? m.makeOilTable(region)
+                      : kind == 1 ? static_cast<IOilTable&>(m.makeCompressibleOilTable(region))
+                      : kind == 2 ? static_cast<IOilTable&>(m.makeDeadOilTable(region))
+                                  : m.makeDeadOilConstantCompressTable(region);
+    refs.same(oilKey, made, getOil);
+  };
+  auto const oil = [&] {
+    IOilTable* table = in.flag() ? refs.recorded<IOilTable>(oilKey) : nullptr;
+    if (table == nullptr && getOil() != nullptr) table = &refs.same(oilKey, *getOil(), getOil);
+    if (table != nullptr) onOilTable(*table);
+  };
+  auto const gas = [&] {
+    IGasTable* table = in.flag() ? refs.recorded<IGasTable>(gasKey) : nullptr;
+    if (table == nullptr && getGas() != nullptr) table = &refs.same(gasKey, *getGas(), getGas);
+    if (table != nullptr) onGasTable(*table);
+  };
+  auto const solvent = [&] {
+    if (S* table = getSolvent()) onSizedTable(refs.same(solventKey, *table), solventFields);
+  };
+  auto const miscibility = [&] {
+    if (M* table = getMiscibility()) {
+      onSizedTable(refs.same(miscibilityKey, *table), miscibilityFields);
     }
-    case 9:
-    case 10: {
-      IOilTable* table = in.flag() ? refs.recorded<IOilTable>(oilKey) : nullptr;
-      if (table == nullptr && m.getOilTable(region) != nullptr) {
-        table = &refs.same(oilKey, *m.getOilTable(region), refetchOil);
-      }
-      if (table != nullptr) onOilTable(*table);
-      break;
-    }
-    case 11: {
-      IGasTable* table = in.flag() ? refs.recorded<IGasTable>(gasKey) : nullptr;
-      if (table == nullptr && m.getGasTable() != nullptr) {
-        table = &refs.same(gasKey, *m.getGasTable(), refetchGas);
-      }
-      if (table != nullptr) onGasTable(*table);
-      break;
-    }
-    case 12:
-      if (ISolventTable* table = m.getSolventTable()) {
-        using S = ISolventTable;
-        static std::vector<Field<S>> const fields = {
-            field("setPressure", &S::setPressure, &S::getPressure),
-            field("setFormationVolumeFactor", &S::setFormationVolumeFactor,
-                  &S::getFormationVolumeFactor),
-            field("setViscosity", &S::setViscosity, &S::getViscosity),
-            field("setSurfaceDensity", &S::setSurfaceDensity, &S::getSurfaceDensity)};
-        onSizedTable(refs.same(solventKey, *table), fields);
-      }
-      break;
-    default:
-      if (IMiscibilityTable* table = m.getMiscibilityTable()) {
-        using M = IMiscibilityTable;
-        static std::vector<Field<M>> const fields = {
-            field("setOilPressure", &M::setOilPressure, &M::getOilPressure),
-            field("setMiscibility", &M::setMiscibility, &M::getMiscibility),
-            field("setViscosityMixingParameter", &M::setViscosityMixingParameter,
-                  &M::getViscosityMixingParameter),
-            field("setDensityMixingParameter", &M::setDensityMixingParameter,
-                  &M::getDensityMixingParameter)};
-        onSizedTable(refs.same(miscibilityKey, *table), fields);
-      }
-      break;
-  }
+  };
+  auto const deleteOne = [&] {
+    in.flag() ? m.deleteSolventTable() : m.deleteMiscibilityTable();
+    refs.forget(miscibilityKey);
+  };
+  auto const densities = [&] {
+    double const v = in.value();
+    in.flag() ? m.gasDensity(v) : m.oilDensity(v);
+  };
+  choose(snap(static_cast<IFluidModel const&>(m)),
+         {{"makeGasTable", [&] { refs.same<IGasTable>(gasKey, m.makeGasTable(), getGas); }, gasKey},
+          {"makeDryGasTable", [&] { refs.same<IGasTable>(gasKey, m.makeDryGasTable(), getGas); },
+           gasKey},
+          {"deleteGasTable", [&] { m.deleteGasTable(); }, gasKey},
+          {"make oil table", makeOil, oilKey},
+          {"deleteOilTable", [&] { m.deleteOilTable(region); }, oilKey},
+          {"makeSolventTable", [&] { refs.same(solventKey, m.makeSolventTable(), getSolvent); },
+           solventKey},
+          {"makeMiscibilityTable",
+           [&] { refs.same(miscibilityKey, m.makeMiscibilityTable(), getMiscibility); },
+           miscibilityKey},
+          {"delete solvent or miscibility table", deleteOne, solventKey},
+          {"densities", densities},
+          {nullptr, oil, 2},
+          {nullptr, gas},
+          {nullptr, solvent},
+          {nullptr, miscibility}});
 }
 
 // A table of one sized column set (solvent, miscibility): its size, or one of `fields`.
@@ -152,66 +118,59 @@ void Session::onTwoLevelTable(T& t, L const& levels) {
   int const s = in.index();
   int const u = in.index();
   Args const a{s, in.value(), 0, u};
-  int const call = in.pick(11);
-  if (call >= 2 && call <= 6) {
-    Field<T> const fields[] = {
-        makeField<double, int>(levels.keyName, levels.setKey, levels.key),
-        makeField<double, int, int>(levels.entryName, levels.setEntry, levels.entry),
-        field("setFormationVolumeFactor", &T::setFormationVolumeFactor,
-              &T::getFormationVolumeFactor),
-        field("setViscosity", &T::setViscosity, &T::getViscosity),
-        field("setSurfaceDensity", &T::setSurfaceDensity, &T::getSurfaceDensity)};
-    return set(t, fields[call - 2], a);
-  }
-  switch (call) {
-    case 0:
-      resize(t, "setSaturatedSize", &T::setSaturatedSize, &T::getSaturatedSize);
-      break;
-    case 1: {
-      int const n = in.count();
-      attempt("setUndersaturatedSize", before, [&] {
-        t.setUndersaturatedSize(s, n);
-        if (t.getUndersaturatedSize(s) != n) fail("setUndersaturatedSize", "size not taken");
-      });
-      break;
-    }
-    case 7:
-      attempt("get", before, [&] {
-        (t.*levels.key)(s);
-        (t.*levels.entry)(s, u);
-        t.getViscosity(s, u);
-      });
-      break;
-    case 8: {
-      // A clone is an independent table of the same kind with the same content.
-      std::string const source = before();
-      auto clone = std::as_const(t).clone();
-      if (support::observe(*clone) != source) fail("clone", "differs from its source");
-      if (typeid(*clone) != typeid(t)) fail("clone", "of another kind");
-      break;
-    }
-    case 9: {
-      // Sized and filled as a host fills it; every call is valid.
-      int const rows = 1 + in.pick(4);
-      t.setSaturatedSize(rows);
-      std::vector<double> const keys = rowKeys(in, rows);
-      for (int row = 0; row < rows; ++row) {
-        (t.*levels.setKey)(row, keys[static_cast<std::size_t>(row)]);
-        int const entries = in.pick(5);
-        t.setUndersaturatedSize(row, entries);
-        std::vector<double> const pressures = rowKeys(in, entries);
-        for (int e = 0; e < entries; ++e) {
-          (t.*levels.setEntry)(row, e, pressures[static_cast<std::size_t>(e)]);
-          t.setFormationVolumeFactor(row, e, in.flag() ? 1.2 - 0.01 * e : in.value());
-          t.setViscosity(row, e, in.flag() ? 0.8 + 0.02 * e : in.value());
-        }
+  Field<T> const fields[] = {
+      makeField<double, int>(levels.keyName, levels.setKey, levels.key),
+      makeField<double, int, int>(levels.entryName, levels.setEntry, levels.entry),
+      field("setFormationVolumeFactor", &T::setFormationVolumeFactor, &T::getFormationVolumeFactor),
+      field("setViscosity", &T::setViscosity, &T::getViscosity),
+      field("setSurfaceDensity", &T::setSurfaceDensity, &T::getSurfaceDensity)};
+  auto const undersaturatedSize = [&] {
+    int const n = in.count();
+    t.setUndersaturatedSize(s, n);
+    if (t.getUndersaturatedSize(s) != n) fail("setUndersaturatedSize", "size not taken");
+  };
+  auto const get = [&] {
+    (t.*levels.key)(s);
+    (t.*levels.entry)(s, u);
+    t.getViscosity(s, u);
+  };
+  // A clone is an independent table of the same kind with the same content.
+  auto const clone = [&] {
+    std::string const source = before();
+    auto copy = std::as_const(t).clone();
+    if (support::observe(*copy) != source) fail("clone", "differs from its source");
+    if (typeid(*copy) != typeid(t)) fail("clone", "of another kind");
+  };
+  // Sized and filled as a host fills it; every call is valid.
+  auto const fill = [&] {
+    int const rows = 1 + in.pick(4);
+    t.setSaturatedSize(rows);
+    std::vector<double> const keys = rowKeys(in, rows);
+    for (int row = 0; row < rows; ++row) {
+      (t.*levels.setKey)(row, keys[static_cast<std::size_t>(row)]);
+      int const entries = in.pick(5);
+      t.setUndersaturatedSize(row, entries);
+      std::vector<double> const pressures = rowKeys(in, entries);
+      for (int e = 0; e < entries; ++e) {
+        (t.*levels.setEntry)(row, e, pressures[static_cast<std::size_t>(e)]);
+        t.setFormationVolumeFactor(row, e, in.flag() ? 1.2 - 0.01 * e : in.value());
+        t.setViscosity(row, e, in.flag() ? 0.8 + 0.02 * e : in.value());
       }
-      break;
     }
-    default:
-      exerciseCopies(t, in.pick(4) == 0);
-      break;
-  }
+  };
+  choose(before,
+         {{nullptr,
+           [&] { resize(t, "setSaturatedSize", &T::setSaturatedSize, &T::getSaturatedSize); }},
+          {"setUndersaturatedSize", undersaturatedSize},
+          {nullptr, [&] { set(t, fields[0], a); }},
+          {nullptr, [&] { set(t, fields[1], a); }},
+          {nullptr, [&] { set(t, fields[2], a); }},
+          {nullptr, [&] { set(t, fields[3], a); }},
+          {nullptr, [&] { set(t, fields[4], a); }},
+          {"get", get},
+          {nullptr, clone},
+          {nullptr, fill},
+          {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
 }
 
 void Session::onOilTable(IOilTable& t) {

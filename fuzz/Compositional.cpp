@@ -6,169 +6,146 @@
 namespace fuzz {
 
 void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
-  auto const before = snap(static_cast<IFluidModel const&>(m));
+  using M = ICompositionalModel;
+  static Field<M> const settings[] = {
+      field("setEquationOfState", &M::setEquationOfState, &M::getEquationOfState),
+      field("setViscosityModel", &M::setViscosityModel, &M::getViscosityModel),
+      field("setOilViscosityCorrelationT1", &M::setOilViscosityCorrelationT1,
+            &M::getOilViscosityCorrelationT1),
+      field("setOilViscosityCorrelationT2", &M::setOilViscosityCorrelationT2,
+            &M::getOilViscosityCorrelationT2),
+      field("setSalinity", &M::setSalinity, &M::getSalinity),
+      field("setPedersenViscosityTuningParameter1", &M::setPedersenViscosityTuningParameter1,
+            &M::getPedersenViscosityTuningParameter1),
+      field("setPedersenViscosityTuningParameter2", &M::setPedersenViscosityTuningParameter2,
+            &M::getPedersenViscosityTuningParameter2),
+      field("setPedersenViscosityTuningParameter3", &M::setPedersenViscosityTuningParameter3,
+            &M::getPedersenViscosityTuningParameter3),
+      field("setPedersenViscosityTuningParameter4", &M::setPedersenViscosityTuningParameter4,
+            &M::getPedersenViscosityTuningParameter4),
+      field("setPedersenViscosityTuningParameter5", &M::setPedersenViscosityTuningParameter5,
+            &M::getPedersenViscosityTuningParameter5),
+      field("setPedersenViscosityTuningParameter6", &M::setPedersenViscosityTuningParameter6,
+            &M::getPedersenViscosityTuningParameter6),
+      field("setUsesLiCorrelationLimits", &M::setUsesLiCorrelationLimits,
+            &M::getUsesLiCorrelationLimits),
+  };
   std::string const name = in.name();
   std::string const viscosityIndex = key + "viscosityIndex:/";
-  auto const component = [&key](std::string const& made) { return path(key, "component", made); };
-  switch (in.pick(16)) {
-    case 0:
-    case 1: {
-      auto const type =
-          static_cast<IComponent::Type>(in.pick(8) == 0 ? in.enumValue() : in.pick(2));
-      attempt("makeComponent", before, [&] {
-        refs.same(component(name), m.makeComponent(name, type),
-                  [&m, name] { return &m.getComponent(name); });
-      });
-      break;
+  auto const getViscosityIndex = [&m] { return m.getOilViscosityIndexTable(); };
+  auto const component = [&](IComponent& c) -> IComponent& {
+    std::string const made = c.getName();
+    return refs.same(path(key, "component", made), c, [&m, made] { return &m.getComponent(made); });
+  };
+  auto const makeComponent = [&] {
+    auto const type = static_cast<IComponent::Type>(in.pick(8) == 0 ? in.enumValue() : in.pick(2));
+    attempt("makeComponent", snap(m), [&] { component(m.makeComponent(name, type)); });
+  };
+  auto const deleteComponent = [&] {
+    int const index = in.index();
+    std::string const gone =
+        index >= 0 && index < m.getNumComponents() ? m.getComponent(index).getName() : "";
+    attempt("deleteComponent", snap(m), [&] { m.deleteComponent(index); });
+    refs.forget(path(key, "component", gone));
+  };
+  auto const getComponent = [&] {
+    IComponent* c = nullptr;
+    attempt("getComponent", snap(m),
+            [&] { c = &component(in.flag() ? m.getComponent(in.index()) : m.getComponent(name)); });
+    if (c != nullptr) onComponent(*c);
+  };
+  auto const aqueous = [&] {
+    IAqueousSolubleComponent* c = nullptr;
+    int const index = in.index();
+    int const how = in.pick(3);
+    attempt("get aqueous-soluble component", snap(m), [&] {
+      c = how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
+          : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
+                     : &m.getAqueousSolubleComponent(index);
+    });
+    if (c != nullptr) onAqueousComponent(*c);
+  };
+  auto const bics = [&] {
+    int const n = in.pick(8) == 0 ? in.index() : 1 + in.pick(3);
+    IBinaryInteractionCoefficients* b = nullptr;
+    attempt("get BICs", snap(m), [&] { b = in.flag() ? &m.getBICs() : &m.getAqueousBICs(n); });
+    if (b == nullptr) return;
+    int const i = in.pairIndex();
+    int const j = in.pairIndex();
+    double const v = in.value();
+    attempt("setBIC", snap(*b), [&] {
+      b->setBIC(i, j, v);
+      // The matrix is symmetric, and its diagonal always zero.
+      checkStored("setBIC", b->getBIC(i, j), i == j ? 0.0 : v);
+      checkStored("setBIC (symmetric)", b->getBIC(j, i), i == j ? 0.0 : v);
+    });
+  };
+  auto const makeKValueTable = [&] {
+    if (in.flag()) {
+      refs.same(path(key, "temperatureK", name), m.makeTemperatureKValueTable(name),
+                [&m, name] { return &m.getTemperatureKValueTable(name); });
+    } else {
+      refs.same(path(key, "compositionK", name), m.makeCompositionKValueTable(name),
+                [&m, name] { return &m.getCompositionKValueTable(name); });
     }
-    case 2: {
-      int const index = in.index();
-      std::string const gone =
-          index >= 0 && index < m.getNumComponents() ? m.getComponent(index).getName() : "";
-      attempt("deleteComponent", before, [&] { m.deleteComponent(index); });
-      refs.forget(component(gone));
-      break;
+  };
+  auto const kValueTable = [&] {
+    IKValueTable* table = nullptr;
+    int const which = in.pick(3);
+    attempt("get K-value table", snap(m), [&] {
+      table =
+          which == 0 ? &m.getSimpleKValueTable()
+          : which == 1
+              ? static_cast<IKValueTable*>(&m.getTemperatureKValueTable(
+                    chooseName(in, m.getTemperatureKValueTableNames())))
+              : &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
+    });
+    if (table != nullptr) onFlatTable(*table);
+  };
+  auto const viscosityIndexTable = [&] {
+    if (auto* table = getViscosityIndex()) {
+      onFlatTable(refs.same(viscosityIndex, *table, getViscosityIndex));
     }
-    case 3:
-    case 4: {
-      IComponent* c = nullptr;
-      if (in.flag()) {
-        int const index = in.index();
-        attempt("getComponent(index)", before, [&] { c = &m.getComponent(index); });
-      } else {
-        attempt("getComponent(name)", before, [&] { c = &m.getComponent(name); });
-      }
-      if (c != nullptr) {
-        std::string const made = c->getName();
-        onComponent(refs.same(component(made), *c, [&m, made] { return &m.getComponent(made); }));
-      }
-      break;
-    }
-    case 5: {
-      IAqueousSolubleComponent* c = nullptr;
-      int const index = in.index();
-      int const how = in.pick(3);
-      attempt(how == 2 ? "getAqueousSolubleComponent" : "getComponentAsAqueousSolubleComponent",
-              before, [&] {
-                c = how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
-                    : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
-                               : &m.getAqueousSolubleComponent(index);
-              });
-      if (c != nullptr) onAqueousComponent(*c);
-      break;
-    }
-    case 6: {
-      int const n = in.pick(8) == 0 ? in.index() : 1 + in.pick(3);
-      IBinaryInteractionCoefficients* bics = nullptr;
-      attempt("get BICs", before, [&] { bics = in.flag() ? &m.getBICs() : &m.getAqueousBICs(n); });
-      if (bics == nullptr) break;
-      int const i = in.pairIndex();
-      int const j = in.pairIndex();
-      double const v = in.value();
-      attempt("setBIC", snap(*bics), [&] {
-        bics->setBIC(i, j, v);
-        // The diagonal is always zero.
-        checkStored("setBIC", bics->getBIC(i, j), i == j ? 0.0 : v);
-        checkStored("setBIC (symmetric)", bics->getBIC(j, i), i == j ? 0.0 : v);
-      });
-      break;
-    }
-    case 7:
-      attempt("makeSimpleKValueTable", before, [&] {
-        refs.same(key + "simpleK:/", m.makeSimpleKValueTable(),
-                  [&m] { return &m.getSimpleKValueTable(); });
-      });
-      break;
-    case 8:
-      attempt("make K-value table", before, [&] {
-        if (in.flag()) {
-          refs.same(path(key, "temperatureK", name), m.makeTemperatureKValueTable(name),
-                    [&m, name] { return &m.getTemperatureKValueTable(name); });
-        } else {
-          refs.same(path(key, "compositionK", name), m.makeCompositionKValueTable(name),
-                    [&m, name] { return &m.getCompositionKValueTable(name); });
-        }
-      });
-      break;
-    case 9: {
-      IKValueTable* table = nullptr;
-      int const which = in.pick(3);
-      attempt("get K-value table", before, [&] {
-        if (which == 0) {
-          table = &m.getSimpleKValueTable();
-        } else if (which == 1) {
-          table = &m.getTemperatureKValueTable(chooseName(in, m.getTemperatureKValueTableNames()));
-        } else {
-          table = &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
-        }
-      });
-      if (table != nullptr) onFlatTable(*table);
-      break;
-    }
-    case 10:
-      refs.forget(viscosityIndex);
-      attempt("makeOilViscosityIndexTable", before, [&] {
-        refs.same(viscosityIndex, m.makeOilViscosityIndexTable(),
-                  [&m] { return m.getOilViscosityIndexTable(); });
-      });
-      break;
-    case 11:
-      attempt("deleteOilViscosityIndexTable", before, [&] { m.deleteOilViscosityIndexTable(); });
-      refs.forget(viscosityIndex);
-      break;
-    case 12:
-      if (IOilViscosityIndexTable* table = m.getOilViscosityIndexTable()) {
-        onFlatTable(
-            refs.same(viscosityIndex, *table, [&m] { return m.getOilViscosityIndexTable(); }));
-      }
-      break;
-    case 13:
-      attempt("makeReaction", before, [&] { m.makeReaction(name); });
-      break;
-    case 14: {
-      unsigned long long const index = in.size();
-      IReaction* reaction = nullptr;
-      attempt("getReaction", before, [&] { reaction = &m.getReaction(index); });
-      if (reaction != nullptr) onReaction(*reaction);
-      break;
-    }
-    default: {
-      using M = ICompositionalModel;
-      static Field<M> const settings[] = {
-          field("setEquationOfState", &M::setEquationOfState, &M::getEquationOfState),
-          field("setViscosityModel", &M::setViscosityModel, &M::getViscosityModel),
-          field("setOilViscosityCorrelationT1", &M::setOilViscosityCorrelationT1,
-                &M::getOilViscosityCorrelationT1),
-          field("setOilViscosityCorrelationT2", &M::setOilViscosityCorrelationT2,
-                &M::getOilViscosityCorrelationT2),
-          field("setSalinity", &M::setSalinity, &M::getSalinity),
-          field("setPedersenViscosityTuningParameter1", &M::setPedersenViscosityTuningParameter1,
-                &M::getPedersenViscosityTuningParameter1),
-          field("setPedersenViscosityTuningParameter2", &M::setPedersenViscosityTuningParameter2,
-                &M::getPedersenViscosityTuningParameter2),
-          field("setPedersenViscosityTuningParameter3", &M::setPedersenViscosityTuningParameter3,
-                &M::getPedersenViscosityTuningParameter3),
-          field("setPedersenViscosityTuningParameter4", &M::setPedersenViscosityTuningParameter4,
-                &M::getPedersenViscosityTuningParameter4),
-          field("setPedersenViscosityTuningParameter5", &M::setPedersenViscosityTuningParameter5,
-                &M::getPedersenViscosityTuningParameter5),
-          field("setPedersenViscosityTuningParameter6", &M::setPedersenViscosityTuningParameter6,
-                &M::getPedersenViscosityTuningParameter6),
-          field("setUsesLiCorrelationLimits", &M::setUsesLiCorrelationLimits,
-                &M::getUsesLiCorrelationLimits),
-      };
-      Args const a{0, in.value(), in.enumValue()};
-      int const call = in.pick(13);
-      if (call < 12) return set(m, settings[call], a);
-      setAll("Li correlation limits", m,
-             {field("setLiCorrelationUpperLimit", &M::setLiCorrelationUpperLimit,
-                    &M::getLiCorrelationUpperLimit),
-              field("setLiCorrelationLowerLimit", &M::setLiCorrelationLowerLimit,
-                    &M::getLiCorrelationLowerLimit)},
-             a);
-      break;
-    }
-  }
+  };
+  auto const reaction = [&] {
+    unsigned long long const index = in.size();
+    IReaction* r = nullptr;
+    attempt("getReaction", snap(m), [&] { r = &m.getReaction(index); });
+    if (r != nullptr) onReaction(*r);
+  };
+  auto const setting = [&] {
+    Args const a{0, in.value(), in.enumValue()};
+    int const call = in.pick(13);
+    if (call < 12) return set(m, settings[call], a);
+    setAll("Li correlation limits", m,
+           {field("setLiCorrelationUpperLimit", &M::setLiCorrelationUpperLimit,
+                  &M::getLiCorrelationUpperLimit),
+            field("setLiCorrelationLowerLimit", &M::setLiCorrelationLowerLimit,
+                  &M::getLiCorrelationLowerLimit)},
+           a);
+  };
+  choose(
+      snap(static_cast<IFluidModel const&>(m)),
+      {{nullptr, makeComponent, 2},
+       {nullptr, deleteComponent},
+       {nullptr, getComponent, 2},
+       {nullptr, aqueous},
+       {nullptr, bics},
+       {"makeSimpleKValueTable",
+        [&] {
+          refs.same(key + "simpleK:/", m.makeSimpleKValueTable(),
+                    [&m] { return &m.getSimpleKValueTable(); });
+        }},
+       {"make K-value table", makeKValueTable},
+       {nullptr, kValueTable},
+       {"makeOilViscosityIndexTable",
+        [&] { refs.same(viscosityIndex, m.makeOilViscosityIndexTable(), getViscosityIndex); },
+        viscosityIndex},
+       {"deleteOilViscosityIndexTable", [&] { m.deleteOilViscosityIndexTable(); }, viscosityIndex},
+       {nullptr, viscosityIndexTable},
+       {"makeReaction", [&] { m.makeReaction(name); }},
+       {nullptr, reaction},
+       {nullptr, setting}});
 }
 
 // The K-value tables' own values: the temperature, or the composition and its component.

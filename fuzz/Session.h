@@ -106,6 +106,34 @@ Field<T> field(char const* name, void (T::*set)(int, int, V), V (T::*get)(int, i
   return makeField<V, int, int>(name, set, get);
 }
 
+// One call a handler may choose (Session::choose): its name, the call, and how many of
+// the input's choices lead to it, or the key of the child it makes or deletes (forgotten
+// first). A named call runs through attempt(); an unnamed one (a host's fill or copies, a
+// step down to a child) runs as it is. An Op refers to its call, which lives as long as
+// the list of Ops it is written in.
+class Op {
+ public:
+  template <class Call>
+  Op(char const* name, Call const& call, int weight = 1)
+      : name(name),
+        weight(weight),
+        call_(&call),
+        run_([](void const* c) { (*static_cast<Call const*>(c))(); }) {}
+  template <class Call>
+  Op(char const* name, Call const& call, std::string const& replaced) : Op(name, call) {
+    forget = &replaced;
+  }
+  void operator()() const { run_(call_); }
+
+  char const* name;
+  int weight;
+  std::string const* forget = nullptr;
+
+ private:
+  void const* call_;
+  void (*run_)(void const*);
+};
+
 // Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp).
 template <class I>
 void exerciseCopies(I& object, bool takeOut);
@@ -121,6 +149,22 @@ class Session {
   void run();
 
  private:
+  // Runs one of `ops`, chosen by the input; `before` observes what a failed one must
+  // leave unchanged.
+  void choose(Observe const& before, std::initializer_list<Op> ops) {
+    int total = 0;
+    for (Op const& op : ops) total += op.weight;
+    int chosen = in.pick(total);
+    for (Op const& op : ops) {
+      if (chosen < op.weight) {
+        if (op.forget != nullptr) refs.forget(*op.forget);
+        if (op.name == nullptr) return op();
+        attempt(op.name, before, op);
+        return;
+      }
+      chosen -= op.weight;
+    }
+  }
   // One plain call, and one that sets several fields with the same arguments.
   template <class T>
   void set(T& t, Field<T> const& f, Args const& a) {

@@ -24,67 +24,55 @@ void Session::onWater(IWaterProperties& w, std::string const& key) {
             &W::getThermalExpansionCoefficient1),
       field("setThermalExpansionCoefficient2", &W::setThermalExpansionCoefficient2,
             &W::getThermalExpansionCoefficient2)};
-  auto const before = snap(w);
   double const v = in.value();
   std::string const brine = key + "brine:/";
   auto const salt = [&](int index) { return path(key, "salt", std::to_string(index)); };
-  switch (in.pick(12)) {
-    case 0:
-      set(w, scalars[in.pick(14)], Args{0, v});
-      break;
-    case 1:
-    case 2: {
-      auto const type = static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue());
-      attempt("makeBrineComponent", before, [&] {
-        int const index = w.getNumBrineComponents();
-        refs.same(salt(index), w.makeBrineComponent(type),
-                  [&w, index] { return &w.getBrineComponent(index); });
-      });
-      break;
+  auto const keep = [&](int index, IBrineComponent& c) {
+    refs.same(salt(index), c, [&w, index] { return &w.getBrineComponent(index); });
+  };
+  auto const type = [&] { return static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue()); };
+  auto const scalar = [&] { set(w, scalars[in.pick(14)], Args{0, v}); };
+  // Brine components stay where they are for as long as the water lives.
+  auto const component = [&] {
+    int const count = w.getNumBrineComponents();
+    int const index = count > 0 && in.flag() ? in.pick(count) : in.index();
+    IBrineComponent* kept = refs.recorded<IBrineComponent>(salt(index));
+    if (kept != nullptr && in.flag()) return kept->setSaltMoleculeType(kept->getSaltMoleculeType());
+    attempt("getBrineComponent(index)", snap(w), [&] { keep(index, w.getBrineComponent(index)); });
+  };
+  auto const table = [&] {
+    if (IBrinePropertyTable* t = w.getBrinePropertyTable()) {
+      onBrineTable(refs.same(brine, *t, [&w] { return w.getBrinePropertyTable(); }));
     }
-    case 3: {
-      // Brine components stay where they are for as long as the water lives.
-      int const count = w.getNumBrineComponents();
-      int const index = count > 0 && in.flag() ? in.pick(count) : in.index();
-      IBrineComponent* kept = refs.recorded<IBrineComponent>(salt(index));
-      if (kept != nullptr && in.flag()) {
-        kept->setSaltMoleculeType(kept->getSaltMoleculeType());
-      } else {
-        attempt("getBrineComponent(index)", before, [&] {
-          refs.same(salt(index), w.getBrineComponent(index),
-                    [&w, index] { return &w.getBrineComponent(index); });
-        });
-      }
-      break;
-    }
-    case 4: {
-      std::string const name = in.name();
-      attempt("getBrineComponent(name)", before, [&] { w.getBrineComponent(name); });
-      break;
-    }
-    case 5: {
-      int const index = in.index();
-      auto const type = static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue());
-      attempt("setSaltMoleculeType", before,
-              [&] { w.getBrineComponent(index).setSaltMoleculeType(type); });
-      break;
-    }
-    case 6:
-      refs.forget(brine);
-      attempt("makeBrinePropertyTable", before, [&] {
-        refs.same(brine, w.makeBrinePropertyTable(), [&w] { return w.getBrinePropertyTable(); });
-      });
-      break;
-    case 7:
-      attempt("deleteBrinePropertyTable", before, [&] { w.deleteBrinePropertyTable(); });
-      refs.forget(brine);
-      break;
-    default:
-      if (IBrinePropertyTable* table = w.getBrinePropertyTable()) {
-        onBrineTable(refs.same(brine, *table, [&w] { return w.getBrinePropertyTable(); }));
-      }
-      break;
-  }
+  };
+  choose(snap(w), {{nullptr, scalar},
+                   {"makeBrineComponent",
+                    [&] {
+                      auto const made = type();
+                      int const index = w.getNumBrineComponents();
+                      keep(index, w.makeBrineComponent(made));
+                    },
+                    2},
+                   {nullptr, component},
+                   {"getBrineComponent(name)", [&] { w.getBrineComponent(in.name()); }},
+                   {"setSaltMoleculeType",
+                    [&] {
+                      int const index = in.index();
+                      auto const made = type();
+                      w.getBrineComponent(index).setSaltMoleculeType(made);
+                    }},
+                   {"makeBrinePropertyTable",
+                    [&] {
+                      refs.forget(brine);
+                      refs.same(brine, w.makeBrinePropertyTable(),
+                                [&w] { return w.getBrinePropertyTable(); });
+                    }},
+                   {"deleteBrinePropertyTable",
+                    [&] {
+                      w.deleteBrinePropertyTable();
+                      refs.forget(brine);
+                    }},
+                   {nullptr, table, 4}});
 }
 
 void Session::onBrineTable(IBrinePropertyTable& t) {
@@ -127,34 +115,31 @@ void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) 
       field("setWaterContactDepth", &C::setWaterContactDepth, &C::getWaterContactDepth),
       field("setWaterContactCapillaryPressure", &C::setWaterContactCapillaryPressure,
             &C::getWaterContactCapillaryPressure)};
-  auto const before = snap(ic);
   double const v = in.value();
   int const property = in.tableKey();
   auto const p = static_cast<C::Property>(property);
   std::string const tableKey = path(key, "dt", std::to_string(property));
-  switch (in.pick(8)) {
-    case 0:
-      set(ic, scalars[in.pick(6)], Args{0, v});
-      break;
-    case 1:
-      attempt("const getDepthTable", before, [&] { std::as_const(ic).getDepthTable(p); });
-      break;
-    case 2:
-      attempt("deleteDepthTable", before, [&] { ic.deleteDepthTable(p); });
-      refs.forget(tableKey);
-      break;
-    default: {
-      IDepthTable* table = in.flag() ? refs.recorded<IDepthTable>(tableKey) : nullptr;
-      if (table == nullptr) {
-        attempt("getDepthTable", before, [&] {
-          table = &refs.same(tableKey, ic.getDepthTable(p),
-                             [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
-        });
-      }
-      if (table != nullptr) onFlatTable(*table);
-      break;
+  auto const table = [&] {
+    IDepthTable* t = in.flag() ? refs.recorded<IDepthTable>(tableKey) : nullptr;
+    if (t == nullptr) {
+      attempt("getDepthTable", snap(ic), [&] {
+        t = &refs.same(tableKey, ic.getDepthTable(p),
+                       [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
+      });
     }
-  }
+    if (t != nullptr) onFlatTable(*t);
+  };
+  choose(snap(ic), {{nullptr,
+                     [&] {
+                       set(ic, scalars[in.pick(6)], Args{0, v});
+                     }},
+                    {"const getDepthTable", [&] { std::as_const(ic).getDepthTable(p); }},
+                    {"deleteDepthTable",
+                     [&] {
+                       ic.deleteDepthTable(p);
+                       refs.forget(tableKey);
+                     }},
+                    {nullptr, table, 5}});
 }
 
 namespace {
@@ -190,45 +175,34 @@ void Session::onFlat(T& t, Calls const& c) {
   int const row = in.index();
   int const column = in.index();
   Args const a{row, in.value(), 0, column};
-  switch (in.pick(9)) {
-    case 0:
-      resize(t, c.rowsName, c.setRows, c.rows, excused);
-      break;
-    case 1:
-      resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents);
-      break;
-    case 2:
-      set(t, cells[0], a);
-      break;
-    case 3:
-      set(t, cells[1], a);
-      break;
-    case 4:
-      attempt("getValue", before, [&] { (t.*c.value)(a.index, a.entry); });
-      break;
-    case 7: {
-      // Sized and filled as a host fills it: components first, then rows, then values.
-      // Every call is valid, so none may throw.
-      int const components = 1 + in.pick(4);
-      int const rows = 1 + in.pick(5);
-      t.setNumComponents(components);
-      (t.*c.setRows)(rows);
-      std::vector<double> const keys = rowKeys(in, rows);
-      for (int row = 0; row < rows; ++row) {
-        (t.*c.setKey)(row, keys[static_cast<std::size_t>(row)]);
-        for (int col = 0; col < components; ++col) (t.*c.setValue)(row, col, in.value());
-      }
-      break;
+  // Sized and filled as a host fills it: components first, then rows, then values.
+  // Every call is valid, so none may throw.
+  auto const fill = [&] {
+    int const components = 1 + in.pick(4);
+    int const rows = 1 + in.pick(5);
+    t.setNumComponents(components);
+    (t.*c.setRows)(rows);
+    std::vector<double> const keys = rowKeys(in, rows);
+    for (int r = 0; r < rows; ++r) {
+      (t.*c.setKey)(r, keys[static_cast<std::size_t>(r)]);
+      for (int col = 0; col < components; ++col) (t.*c.setValue)(r, col, in.value());
     }
-    case 8:
-      exerciseCopies(t, in.pick(4) == 0);
-      break;
-    default:
-      if constexpr (std::is_same_v<T, IDepthTable> || std::is_same_v<T, IKValueTable>) {
-        flatExtra(t, before, negativeWidth);
-      }
-      break;
-  }
+  };
+  auto const extra = [&] {
+    if constexpr (std::is_same_v<T, IDepthTable> || std::is_same_v<T, IKValueTable>) {
+      flatExtra(t, before, negativeWidth);
+    }
+  };
+  choose(before,
+         {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows, excused); }},
+          {nullptr,
+           [&] { resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents); }},
+          {nullptr, [&] { set(t, cells[0], a); }},
+          {nullptr, [&] { set(t, cells[1], a); }},
+          {"getValue", [&] { (t.*c.value)(a.index, a.entry); }},
+          {nullptr, extra, 2},
+          {nullptr, fill},
+          {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
 }
 
 void Session::onFlatTable(ITemperatureTable& t) {
@@ -262,23 +236,14 @@ void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidt
   double const depth = in.value();
   bool const a = in.flag();
   bool const b = in.flag();
-  switch (in.pick(3)) {
-    case 0: {
-      int const component = in.index();
-      attempt("interpolate", before, [&] { interpolate(t, depth, component, a); });
-      break;
-    }
-    case 1:
-      attempt(
-          "truncate", before, [&] { truncate(t, depth, a, b); },
-          [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
-      break;
-    default: {
-      int const row = in.index();
-      attempt("normalizeComposition", before, [&] { normalizeComposition(t, row); });
-      break;
-    }
-  }
+  auto const truncated = [&] {
+    attempt(
+        "truncate", before, [&] { truncate(t, depth, a, b); },
+        [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
+  };
+  choose(before, {{"interpolate", [&] { interpolate(t, depth, in.index(), a); }},
+                  {nullptr, truncated},
+                  {"normalizeComposition", [&] { normalizeComposition(t, in.index()); }}});
 }
 
 }  // namespace fuzz
