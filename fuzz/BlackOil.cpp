@@ -10,18 +10,11 @@ namespace fuzz {
 void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
   using S = ISolventTable;
   using M = IMiscibilityTable;
-  static std::vector<Field<S>> const solventFields = {
-      field("setPressure", &S::setPressure, &S::getPressure),
-      field("setFormationVolumeFactor", &S::setFormationVolumeFactor, &S::getFormationVolumeFactor),
-      field("setViscosity", &S::setViscosity, &S::getViscosity),
-      field("setSurfaceDensity", &S::setSurfaceDensity, &S::getSurfaceDensity)};
-  static std::vector<Field<M>> const miscibilityFields = {
-      field("setOilPressure", &M::setOilPressure, &M::getOilPressure),
-      field("setMiscibility", &M::setMiscibility, &M::getMiscibility),
-      field("setViscosityMixingParameter", &M::setViscosityMixingParameter,
-            &M::getViscosityMixingParameter),
-      field("setDensityMixingParameter", &M::setDensityMixingParameter,
-            &M::getDensityMixingParameter)};
+  static auto const solventFields = fieldsOf(FIELD(S, Pressure), FIELD(S, FormationVolumeFactor),
+                                             FIELD(S, Viscosity), FIELD(S, SurfaceDensity));
+  static auto const miscibilityFields =
+      fieldsOf(FIELD(M, OilPressure), FIELD(M, Miscibility), FIELD(M, ViscosityMixingParameter),
+               FIELD(M, DensityMixingParameter));
   int const region = in.tableKey();
   std::string const oilKey = path(key, "oil", std::to_string(region));
   std::string const gasKey = key + "gas:/";
@@ -118,12 +111,10 @@ void Session::onTwoLevelTable(T& t, L const& levels) {
   int const s = in.index();
   int const u = in.index();
   Args const a{s, in.value(), 0, u};
-  Field<T> const fields[] = {
-      makeField<double, int>(levels.keyName, levels.setKey, levels.key),
-      makeField<double, int, int>(levels.entryName, levels.setEntry, levels.entry),
-      field("setFormationVolumeFactor", &T::setFormationVolumeFactor, &T::getFormationVolumeFactor),
-      field("setViscosity", &T::setViscosity, &T::getViscosity),
-      field("setSurfaceDensity", &T::setSurfaceDensity, &T::getSurfaceDensity)};
+  Field<T> const fields[] = {field(levels.keyName, levels.setKey, levels.key),
+                             field(levels.entryName, levels.setEntry, levels.entry),
+                             FIELD(T, FormationVolumeFactor), FIELD(T, Viscosity),
+                             FIELD(T, SurfaceDensity)};
   auto const undersaturatedSize = [&] {
     int const n = in.count();
     t.setUndersaturatedSize(s, n);
@@ -200,32 +191,21 @@ void Session::onOilTable(IOilTable& t) {
   int const s = in.index();
   if (auto* dead = dynamic_cast<IDeadOilTable*>(&t)) {
     using D = IDeadOilTable;
-    setAll("dead-oil values", *dead,
-           {field("setBubblePointPressure", &D::setBubblePointPressure, &D::getBubblePointPressure),
-            field("setDissolvedGas", &D::setDissolvedGas, &D::getDissolvedGas)},
-           a);
+    setAll("dead-oil values", *dead, {FIELD(D, BubblePointPressure), FIELD(D, DissolvedGas)}, a);
   }
   if (auto* constant = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) {
     using D = IDeadOilConstantCompressTable;
     setAll("constant compressibility", *constant,
-           {field("setOilCompressibility", &D::setOilCompressibility, &D::getOilCompressibility),
-            field("setOilViscosibility", &D::setOilViscosibility, &D::getOilViscosibility)},
-           a);
+           {FIELD(D, OilCompressibility), FIELD(D, OilViscosibility)}, a);
   }
   if (auto* compressible = dynamic_cast<ICompressibleOilTable*>(&t)) {
     using C = ICompressibleOilTable;
-    set(*compressible,
-        in.flag() ? field("setCompressibility", &C::setCompressibility, &C::getCompressibility)
-                  : field("setViscosibility", &C::setViscosibility, &C::getViscosibility),
+    set(*compressible, in.flag() ? FIELD(C, Compressibility) : FIELD(C, Viscosibility),
         Args{s, a.value});
     setAll("thermal values", *compressible,
-           {field("setMolecularWeight", &C::setMolecularWeight, &C::getMolecularWeight),
-            field("setSpecificHeat", &C::setSpecificHeat, &C::getSpecificHeat),
-            field("setTemperatureExpansionCoefficient", &C::setTemperatureExpansionCoefficient,
-                  &C::getTemperatureExpansionCoefficient),
-            field("setTemperatureSquaredExpansionCoefficient",
-                  &C::setTemperatureSquaredExpansionCoefficient,
-                  &C::getTemperatureSquaredExpansionCoefficient)},
+           {FIELD(C, MolecularWeight), FIELD(C, SpecificHeat),
+            FIELD(C, TemperatureExpansionCoefficient),
+            FIELD(C, TemperatureSquaredExpansionCoefficient)},
            a);
   }
 }
@@ -242,9 +222,7 @@ void Session::onGasTable(IGasTable& t) {
   attempt("isDryGas", snap(t), [&] { isDryGas(t, &vaporized, in.flag() ? &dew : nullptr); });
   if (auto* dry = dynamic_cast<IDryGasTable*>(&t)) {
     using D = IDryGasTable;
-    setAll("dry-gas values", *dry,
-           {field("setDewPointPressure", &D::setDewPointPressure, &D::getDewPointPressure),
-            field("setVaporizedOil", &D::setVaporizedOil, &D::getVaporizedOil)},
+    setAll("dry-gas values", *dry, {FIELD(D, DewPointPressure), FIELD(D, VaporizedOil)},
            Args{0, in.value()});
   }
 }

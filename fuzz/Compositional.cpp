@@ -7,29 +7,13 @@ namespace fuzz {
 
 void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
   using M = ICompositionalModel;
-  static Field<M> const settings[] = {
-      field("setEquationOfState", &M::setEquationOfState, &M::getEquationOfState),
-      field("setViscosityModel", &M::setViscosityModel, &M::getViscosityModel),
-      field("setOilViscosityCorrelationT1", &M::setOilViscosityCorrelationT1,
-            &M::getOilViscosityCorrelationT1),
-      field("setOilViscosityCorrelationT2", &M::setOilViscosityCorrelationT2,
-            &M::getOilViscosityCorrelationT2),
-      field("setSalinity", &M::setSalinity, &M::getSalinity),
-      field("setPedersenViscosityTuningParameter1", &M::setPedersenViscosityTuningParameter1,
-            &M::getPedersenViscosityTuningParameter1),
-      field("setPedersenViscosityTuningParameter2", &M::setPedersenViscosityTuningParameter2,
-            &M::getPedersenViscosityTuningParameter2),
-      field("setPedersenViscosityTuningParameter3", &M::setPedersenViscosityTuningParameter3,
-            &M::getPedersenViscosityTuningParameter3),
-      field("setPedersenViscosityTuningParameter4", &M::setPedersenViscosityTuningParameter4,
-            &M::getPedersenViscosityTuningParameter4),
-      field("setPedersenViscosityTuningParameter5", &M::setPedersenViscosityTuningParameter5,
-            &M::getPedersenViscosityTuningParameter5),
-      field("setPedersenViscosityTuningParameter6", &M::setPedersenViscosityTuningParameter6,
-            &M::getPedersenViscosityTuningParameter6),
-      field("setUsesLiCorrelationLimits", &M::setUsesLiCorrelationLimits,
-            &M::getUsesLiCorrelationLimits),
-  };
+  static auto const settings = fieldsOf(
+      FIELD(M, EquationOfState), FIELD(M, ViscosityModel), FIELD(M, OilViscosityCorrelationT1),
+      FIELD(M, OilViscosityCorrelationT2), FIELD(M, Salinity),
+      FIELD(M, PedersenViscosityTuningParameter1), FIELD(M, PedersenViscosityTuningParameter2),
+      FIELD(M, PedersenViscosityTuningParameter3), FIELD(M, PedersenViscosityTuningParameter4),
+      FIELD(M, PedersenViscosityTuningParameter5), FIELD(M, PedersenViscosityTuningParameter6),
+      FIELD(M, UsesLiCorrelationLimits));
   std::string const name = in.name();
   std::string const viscosityIndex = key + "viscosityIndex:/";
   auto const getViscosityIndex = [&m] { return m.getOilViscosityIndexTable(); };
@@ -118,11 +102,7 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
     int const call = in.pick(13);
     if (call < 12) return set(m, settings[call], a);
     setAll("Li correlation limits", m,
-           {field("setLiCorrelationUpperLimit", &M::setLiCorrelationUpperLimit,
-                  &M::getLiCorrelationUpperLimit),
-            field("setLiCorrelationLowerLimit", &M::setLiCorrelationLowerLimit,
-                  &M::getLiCorrelationLowerLimit)},
-           a);
+           {FIELD(M, LiCorrelationUpperLimit), FIELD(M, LiCorrelationLowerLimit)}, a);
   };
   choose(
       snap(static_cast<IFluidModel const&>(m)),
@@ -153,12 +133,10 @@ void Session::flatExtra(IKValueTable& t, Observe const&, bool) {
   Args const a{0, in.value(), in.anyInt()};
   if (auto* temperature = dynamic_cast<ITemperatureKValueTable*>(&t)) {
     using T = ITemperatureKValueTable;
-    set(*temperature, field("setTemperature", &T::setTemperature, &T::getTemperature), a);
+    set(*temperature, FIELD(T, Temperature), a);
   } else if (auto* composition = dynamic_cast<ICompositionKValueTable*>(&t)) {
     using C = ICompositionKValueTable;
-    setAll("setComposition", *composition,
-           {field("setComposition", &C::setComposition, &C::getComposition),
-            field("setNominatedComponent", &C::setNominatedComponent, &C::getNominatedComponent)},
+    setAll("setComposition", *composition, {FIELD(C, Composition), FIELD(C, NominatedComponent)},
            a);
   }
 }
@@ -198,15 +176,10 @@ void Session::onComponent(IComponent& c) {
       });
       break;
     case 5:
-      setAll(
-          "modelling choices", c,
-          {field("setVolatilityType", &C::setVolatilityType, &C::getVolatilityType),
-           field("setCompressibilityType", &C::setCompressibilityType, &C::getCompressibilityType),
-           field("setOilViscosityCorrelation", &C::setOilViscosityCorrelation,
-                 &C::getOilViscosityCorrelation),
-           field("setOilViscosityCorrelationUsage", &C::setOilViscosityCorrelationUsage,
-                 &C::getOilViscosityCorrelationUsage)},
-          a);
+      setAll("modelling choices", c,
+             {FIELD(C, VolatilityType), FIELD(C, CompressibilityType),
+              FIELD(C, OilViscosityCorrelation), FIELD(C, OilViscosityCorrelationUsage)},
+             a);
       break;
     case 6:
       if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) {
@@ -268,17 +241,15 @@ void Session::onSolubilityTable(ISolubilityTable& t) {
       resize(t, "setNumPressures", &S::setNumPressures, &S::getNumPressures);
       break;
     case 1:
-      set(t, field("setPressure", &S::setPressure, &S::getPressure), a);
+      set(t, FIELD(S, Pressure), a);
       break;
     case 2:
-      set(t, field("setSolutionRatio", &S::setSolutionRatio, &S::getSolutionRatio), a);
+      set(t, FIELD(S, SolutionRatio), a);
       break;
     case 3:
       if (water != nullptr) {
-        static Field<W> const columns[] = {
-            field("setFormationVolume", &W::setFormationVolume, &W::getFormationVolume),
-            field("setViscosity", &W::setViscosity, &W::getViscosity),
-            field("setCompressibility", &W::setCompressibility, &W::getCompressibility)};
+        static auto const columns =
+            fieldsOf(FIELD(W, FormationVolume), FIELD(W, Viscosity), FIELD(W, Compressibility));
         set(*water, columns[in.pick(3)], a);
       }
       break;
@@ -332,14 +303,9 @@ void Session::onReaction(IReaction& r) {
       break;
     }
     case 1: {
-      static Field<R> const perComponent[] = {
-          field("setRateComponentOrder", &R::setRateComponentOrder, &R::getRateComponentOrder),
-          field("setReactantStoichiometricCoefficient", &R::setReactantStoichiometricCoefficient,
-                &R::getReactantStoichiometricCoefficient),
-          field("setProductStoichiometricCoefficient", &R::setProductStoichiometricCoefficient,
-                &R::getProductStoichiometricCoefficient),
-          field("setReactingComponentPhase", &R::setReactingComponentPhase,
-                &R::getReactingComponentPhase)};
+      static auto const perComponent =
+          fieldsOf(FIELD(R, RateComponentOrder), FIELD(R, ReactantStoichiometricCoefficient),
+                   FIELD(R, ProductStoichiometricCoefficient), FIELD(R, ReactingComponentPhase));
       set(r, perComponent[in.pick(4)], a);
       break;
     }
@@ -351,11 +317,8 @@ void Session::onReaction(IReaction& r) {
       break;
     case 3:
       setAll("rate law", r,
-             {field("setRateConstant", &R::setRateConstant, &R::getRateConstant),
-              field("setMolarEnthalpy", &R::setMolarEnthalpy, &R::getMolarEnthalpy),
-              field("setActivationMolarEnergy", &R::setActivationMolarEnergy,
-                    &R::getActivationMolarEnergy),
-              field("setRatePorosityOrder", &R::setRatePorosityOrder, &R::getRatePorosityOrder)},
+             {FIELD(R, RateConstant), FIELD(R, MolarEnthalpy), FIELD(R, ActivationMolarEnergy),
+              FIELD(R, RatePorosityOrder)},
              a);
       break;
     case 6: {

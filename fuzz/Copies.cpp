@@ -111,132 +111,119 @@ void Session::onCopy() {
   if (names.count(sourceName) == 0 || names.count(targetName) == 0) return;
   IFluidModel& source = registry.getFluidModel(sourceName);
   IFluidModel& target = registry.getFluidModel(targetName);
-  auto* sc = dynamic_cast<ICompositionalModel*>(&source);
-  auto* tc = dynamic_cast<ICompositionalModel*>(&target);
-  int const flags = in.pick(4) == 0 ? in.anyInt() : in.pick(64);
-  // A copy may make, replace and delete children of its target.
-  std::string const targetKey = path("", "fluid", targetName);
-  switch (in.pick(6)) {
-    case 0:
-      refs.forget(targetKey);
-      copyBoth("copy(IFluidModel)", &source, &target, flags);
-      break;
-    case 1: {
-      auto* s = dynamic_cast<IBlackOilModel*>(&source);
-      auto* t = dynamic_cast<IBlackOilModel*>(&target);
-      if (s != nullptr && t != nullptr) refs.forget(targetKey);
-      copyBoth("copy(IBlackOilModel)", s, t, flags);
-      break;
-    }
-    case 2:
-      if (sc == nullptr || tc == nullptr) break;
-      refs.forget(targetKey);
-      if (in.flag()) {
-        copyBoth("copy(ICompositionalModel)", sc, tc, flags);
-      } else {
-        auto const property = static_cast<IComponent::Property>(in.propertyKey());
-        copyChecked("copy(ICompositionalModel, property)", *sc, *tc,
-                    [&] { copy(*sc, *tc, property); });
-      }
-      break;
-    case 3: {
-      // Between initial conditions, or their depth tables, of the two models.
-      std::set<std::string> const sourceConditions = source.getInitialConditionNames();
-      std::set<std::string> const targetConditions = target.getInitialConditionNames();
-      if (sourceConditions.empty() || targetConditions.empty()) break;
-      std::string const from = chooseName(in, sourceConditions);
-      std::string const to = chooseName(in, targetConditions);
-      if (sourceConditions.count(from) == 0 || targetConditions.count(to) == 0) break;
-      IInitialCondition& s = source.getInitialCondition(from);
-      IInitialCondition& t = target.getInitialCondition(to);
-      refs.forget(path(targetKey, "ic", to));
-      if (in.flag()) {
-        copyBoth("copy(IInitialCondition)", &s, &t, flags);
-      } else {
-        auto const p = static_cast<IInitialCondition::Property>(in.tableKey());
-        IDepthTable& sd = s.getDepthTable(p);
-        copyBoth("copy(IDepthTable)", &sd, &t.getDepthTable(p), flags);
-      }
-      break;
-    }
-    case 4: {
-      auto const p = static_cast<IFluidModel::TemperatureTableProperty>(in.tableKey());
-      ITemperatureTable& s = source.getTemperatureTable(p);
-      copyBoth("copy(ITemperatureTable)", &s, &target.getTemperatureTable(p), flags);
-      break;
-    }
-    default:
-      onTableCopy(source, target, flags);
-      break;
-  }
-}
-
-// Copies between tables of the two models: oil, gas, solvent, miscibility, water,
-// components, K-value and viscosity index tables.
-void Session::onTableCopy(IFluidModel& source, IFluidModel& target, int flags) {
   auto* sb = dynamic_cast<IBlackOilModel*>(&source);
   auto* tb = dynamic_cast<IBlackOilModel*>(&target);
   auto* sc = dynamic_cast<ICompositionalModel*>(&source);
   auto* tc = dynamic_cast<ICompositionalModel*>(&target);
   bool const blackOil = sb != nullptr && tb != nullptr;
   bool const compositional = sc != nullptr && tc != nullptr;
-  switch (in.pick(6)) {
-    case 0:
-      copyBoth("copy(IWaterProperties)", source.getWaterProperties(), target.getWaterProperties(),
-               flags);
-      break;
-    case 1: {
-      if (!blackOil) break;
-      int const from = in.tableKey();
-      int const to = in.tableKey();
-      IOilTable* s = sb->getOilTable(from);
-      IOilTable* t = tb->getOilTable(to);
-      if (s == nullptr || t == nullptr) break;
-      auto* cs = dynamic_cast<ICompressibleOilTable*>(s);
-      auto* ct = dynamic_cast<ICompressibleOilTable*>(t);
-      if (cs != nullptr && ct != nullptr && in.flag()) {
-        copyBoth("copy(ICompressibleOilTable)", cs, ct, flags);
-      } else {
-        copyBoth("copy(IOilTable)", s, t, flags);
-      }
-      break;
+  int const flags = in.pick(4) == 0 ? in.anyInt() : in.pick(64);
+  // A copy may make, replace and delete children of its target.
+  std::string const targetKey = path("", "fluid", targetName);
+  auto const models = [&] {
+    if (!compositional) return;
+    refs.forget(targetKey);
+    if (in.flag()) return copyBoth("copy(ICompositionalModel)", sc, tc, flags);
+    auto const property = static_cast<IComponent::Property>(in.propertyKey());
+    copyChecked("copy(ICompositionalModel, property)", *sc, *tc, [&] { copy(*sc, *tc, property); });
+  };
+  // Between initial conditions, or their depth tables, of the two models.
+  auto const conditions = [&] {
+    std::set<std::string> const sourceConditions = source.getInitialConditionNames();
+    std::set<std::string> const targetConditions = target.getInitialConditionNames();
+    if (sourceConditions.empty() || targetConditions.empty()) return;
+    std::string const from = chooseName(in, sourceConditions);
+    std::string const to = chooseName(in, targetConditions);
+    if (sourceConditions.count(from) == 0 || targetConditions.count(to) == 0) return;
+    IInitialCondition& s = source.getInitialCondition(from);
+    IInitialCondition& t = target.getInitialCondition(to);
+    refs.forget(path(targetKey, "ic", to));
+    if (in.flag()) return copyBoth("copy(IInitialCondition)", &s, &t, flags);
+    auto const p = static_cast<IInitialCondition::Property>(in.tableKey());
+    IDepthTable& sd = s.getDepthTable(p);
+    copyBoth("copy(IDepthTable)", &sd, &t.getDepthTable(p), flags);
+  };
+  auto const temperature = [&] {
+    auto const p = static_cast<IFluidModel::TemperatureTableProperty>(in.tableKey());
+    ITemperatureTable& s = source.getTemperatureTable(p);
+    copyBoth("copy(ITemperatureTable)", &s, &target.getTemperatureTable(p), flags);
+  };
+  auto const oil = [&] {
+    if (!blackOil) return;
+    int const from = in.tableKey();
+    IOilTable* s = sb->getOilTable(from);
+    IOilTable* t = tb->getOilTable(in.tableKey());
+    if (s == nullptr || t == nullptr) return;
+    auto* cs = dynamic_cast<ICompressibleOilTable*>(s);
+    auto* ct = dynamic_cast<ICompressibleOilTable*>(t);
+    if (cs != nullptr && ct != nullptr && in.flag()) {
+      return copyBoth("copy(ICompressibleOilTable)", cs, ct, flags);
     }
-    case 2:
-      if (!blackOil) break;
-      copyBoth("copy(IGasTable)", sb->getGasTable(), tb->getGasTable(), flags);
-      copyBoth("copy(ISolventTable)", sb->getSolventTable(), tb->getSolventTable(), flags);
-      copyBoth("copy(IMiscibilityTable)", sb->getMiscibilityTable(), tb->getMiscibilityTable(),
-               flags);
-      break;
-    case 3:
-      if (compositional && sc->getNumComponents() > 0 && tc->getNumComponents() > 0) {
-        IComponent& s = sc->getComponent(in.pick(sc->getNumComponents()));
-        copyBoth("copy(IComponent)", &s, &tc->getComponent(in.pick(tc->getNumComponents())), flags);
-      }
-      break;
-    case 4:
-      if (compositional && sc->getNumAqueousSolubleComponents() > 0 &&
-          tc->getNumAqueousSolubleComponents() > 0) {
-        IAqueousSolubleComponent& s =
-            sc->getAqueousSolubleComponent(in.pick(sc->getNumAqueousSolubleComponents()));
-        IAqueousSolubleComponent& t =
-            tc->getAqueousSolubleComponent(in.pick(tc->getNumAqueousSolubleComponents()));
-        copyBoth("copy(IAqueousSolubleComponent)", &s, &t, flags);
-      }
-      break;
-    default:
-      if (!compositional) break;
-      std::string const from = chooseName(in, sc->getTemperatureKValueTableNames());
-      std::string const to = chooseName(in, tc->getTemperatureKValueTableNames());
-      if (sc->getTemperatureKValueTableNames().count(from) != 0 &&
-          tc->getTemperatureKValueTableNames().count(to) != 0) {
-        copyBoth("copy(ITemperatureKValueTable)", &sc->getTemperatureKValueTable(from),
-                 &tc->getTemperatureKValueTable(to), flags);
-      }
-      copyBoth("copy(IOilViscosityIndexTable)", sc->getOilViscosityIndexTable(),
-               tc->getOilViscosityIndexTable(), flags);
-      break;
-  }
+    copyBoth("copy(IOilTable)", s, t, flags);
+  };
+  auto const blackOilTables = [&] {
+    if (!blackOil) return;
+    copyBoth("copy(IGasTable)", sb->getGasTable(), tb->getGasTable(), flags);
+    copyBoth("copy(ISolventTable)", sb->getSolventTable(), tb->getSolventTable(), flags);
+    copyBoth("copy(IMiscibilityTable)", sb->getMiscibilityTable(), tb->getMiscibilityTable(),
+             flags);
+  };
+  auto const components = [&] {
+    if (!compositional || sc->getNumComponents() <= 0 || tc->getNumComponents() <= 0) return;
+    IComponent& s = sc->getComponent(in.pick(sc->getNumComponents()));
+    copyBoth("copy(IComponent)", &s, &tc->getComponent(in.pick(tc->getNumComponents())), flags);
+  };
+  auto const aqueous = [&] {
+    if (!compositional || sc->getNumAqueousSolubleComponents() <= 0 ||
+        tc->getNumAqueousSolubleComponents() <= 0) {
+      return;
+    }
+    IAqueousSolubleComponent& s =
+        sc->getAqueousSolubleComponent(in.pick(sc->getNumAqueousSolubleComponents()));
+    IAqueousSolubleComponent& t =
+        tc->getAqueousSolubleComponent(in.pick(tc->getNumAqueousSolubleComponents()));
+    copyBoth("copy(IAqueousSolubleComponent)", &s, &t, flags);
+  };
+  auto const compositionalTables = [&] {
+    if (!compositional) return;
+    std::string const from = chooseName(in, sc->getTemperatureKValueTableNames());
+    std::string const to = chooseName(in, tc->getTemperatureKValueTableNames());
+    if (sc->getTemperatureKValueTableNames().count(from) != 0 &&
+        tc->getTemperatureKValueTableNames().count(to) != 0) {
+      copyBoth("copy(ITemperatureKValueTable)", &sc->getTemperatureKValueTable(from),
+               &tc->getTemperatureKValueTable(to), flags);
+    }
+    copyBoth("copy(IOilViscosityIndexTable)", sc->getOilViscosityIndexTable(),
+             tc->getOilViscosityIndexTable(), flags);
+  };
+  // The parts: water, oil, gas and the other black-oil tables, components, and the
+  // compositional tables.
+  auto const parts = [&] {
+    choose({}, {{nullptr,
+                 [&] {
+                   copyBoth("copy(IWaterProperties)", source.getWaterProperties(),
+                            target.getWaterProperties(), flags);
+                 }},
+                {nullptr, oil},
+                {nullptr, blackOilTables},
+                {nullptr, components},
+                {nullptr, aqueous},
+                {nullptr, compositionalTables}});
+  };
+  choose({}, {{nullptr,
+               [&] {
+                 refs.forget(targetKey);
+                 copyBoth("copy(IFluidModel)", &source, &target, flags);
+               }},
+              {nullptr,
+               [&] {
+                 if (blackOil) refs.forget(targetKey);
+                 copyBoth("copy(IBlackOilModel)", sb, tb, flags);
+               }},
+              {nullptr, models},
+              {nullptr, conditions},
+              {nullptr, temperature},
+              {nullptr, parts}});
 }
 
 }  // namespace fuzz

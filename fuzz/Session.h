@@ -77,6 +77,7 @@ void checkStored(char const* name, V got, V set) {
   if (!stored) fail(name, "the value read back is not the one set");
 }
 
+// The field of a setter and its getter, which take no index, a row, or a row and entry.
 template <class V, class... Index, class T>
 Field<T> makeField(char const* name, void (T::*set)(Index..., V), V (T::*get)(Index...) const) {
   return {name, [name, set, get](T& t, Args const& a, Input& in) {
@@ -133,6 +134,15 @@ class Op {
   void const* call_;
   void (*run_)(void const*);
 };
+
+// A table of fields of one interface.
+template <class T, class... More>
+std::vector<Field<T>> fieldsOf(Field<T> first, More... more) {
+  return {std::move(first), std::move(more)...};
+}
+
+// The row of a Field table for the property `Name` of T: "setName", T::setName, T::getName.
+#define FIELD(T, Name) field("set" #Name, &T::set##Name, &T::get##Name)
 
 // Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp).
 template <class I>
@@ -230,7 +240,6 @@ class Session {
   void onSomeTracerModel();
   // Copies.cpp
   void onCopy();
-  void onTableCopy(IFluidModel& source, IFluidModel& target, int flags);
 
   Input& in;
   StdFluidModels registry;

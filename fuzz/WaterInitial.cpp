@@ -7,23 +7,12 @@ namespace fuzz {
 
 void Session::onWater(IWaterProperties& w, std::string const& key) {
   using W = IWaterProperties;
-  static Field<W> const scalars[] = {
-      field("setSurfaceDensity", &W::setSurfaceDensity, &W::getSurfaceDensity),
-      field("setPressure", &W::setPressure, &W::getPressure),
-      field("setFormationVolumeFactor", &W::setFormationVolumeFactor, &W::getFormationVolumeFactor),
-      field("setCompressibility", &W::setCompressibility, &W::getCompressibility),
-      field("setViscosity", &W::setViscosity, &W::getViscosity),
-      field("setViscosibility", &W::setViscosibility, &W::getViscosibility),
-      field("setKValueCoefficientA", &W::setKValueCoefficientA, &W::getKValueCoefficientA),
-      field("setKValueCoefficientB", &W::setKValueCoefficientB, &W::getKValueCoefficientB),
-      field("setKValueCoefficientC", &W::setKValueCoefficientC, &W::getKValueCoefficientC),
-      field("setKValueCoefficientD", &W::setKValueCoefficientD, &W::getKValueCoefficientD),
-      field("setKValueCoefficientE", &W::setKValueCoefficientE, &W::getKValueCoefficientE),
-      field("setReferenceTemperature", &W::setReferenceTemperature, &W::getReferenceTemperature),
-      field("setThermalExpansionCoefficient1", &W::setThermalExpansionCoefficient1,
-            &W::getThermalExpansionCoefficient1),
-      field("setThermalExpansionCoefficient2", &W::setThermalExpansionCoefficient2,
-            &W::getThermalExpansionCoefficient2)};
+  static auto const scalars = fieldsOf(
+      FIELD(W, SurfaceDensity), FIELD(W, Pressure), FIELD(W, FormationVolumeFactor),
+      FIELD(W, Compressibility), FIELD(W, Viscosity), FIELD(W, Viscosibility),
+      FIELD(W, KValueCoefficientA), FIELD(W, KValueCoefficientB), FIELD(W, KValueCoefficientC),
+      FIELD(W, KValueCoefficientD), FIELD(W, KValueCoefficientE), FIELD(W, ReferenceTemperature),
+      FIELD(W, ThermalExpansionCoefficient1), FIELD(W, ThermalExpansionCoefficient2));
   double const v = in.value();
   std::string const brine = key + "brine:/";
   auto const salt = [&](int index) { return path(key, "salt", std::to_string(index)); };
@@ -77,15 +66,10 @@ void Session::onWater(IWaterProperties& w, std::string const& key) {
 
 void Session::onBrineTable(IBrinePropertyTable& t) {
   using B = IBrinePropertyTable;
-  static Field<B> const fields[] = {
-      field("setReferencePressure", &B::setReferencePressure, &B::getReferencePressure),
-      field("setReferenceSaltConcentration", &B::setReferenceSaltConcentration,
-            &B::getReferenceSaltConcentration),
-      field("setSaltConcentration", &B::setSaltConcentration, &B::getSaltConcentration),
-      field("setBrineSurfaceDensity", &B::setBrineSurfaceDensity, &B::getBrineSurfaceDensity),
-      field("setFormationVolumeFactor", &B::setFormationVolumeFactor, &B::getFormationVolumeFactor),
-      field("setCompressibility", &B::setCompressibility, &B::getCompressibility),
-      field("setViscosity", &B::setViscosity, &B::getViscosity)};
+  static auto const fields =
+      fieldsOf(FIELD(B, ReferencePressure), FIELD(B, ReferenceSaltConcentration),
+               FIELD(B, SaltConcentration), FIELD(B, BrineSurfaceDensity),
+               FIELD(B, FormationVolumeFactor), FIELD(B, Compressibility), FIELD(B, Viscosity));
   Args const a{in.index(), in.value()};
   int const call = in.pick(11);
   if (call >= 1 && call <= 7) return set(t, fields[call - 1], a);
@@ -106,15 +90,10 @@ void Session::onBrineTable(IBrinePropertyTable& t) {
 
 void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) {
   using C = IInitialCondition;
-  static Field<C> const scalars[] = {
-      field("setDatumDepth", &C::setDatumDepth, &C::getDatumDepth),
-      field("setDatumPressure", &C::setDatumPressure, &C::getDatumPressure),
-      field("setGasOilContactDepth", &C::setGasOilContactDepth, &C::getGasOilContactDepth),
-      field("setGasOilContactCapillaryPressure", &C::setGasOilContactCapillaryPressure,
-            &C::getGasOilContactCapillaryPressure),
-      field("setWaterContactDepth", &C::setWaterContactDepth, &C::getWaterContactDepth),
-      field("setWaterContactCapillaryPressure", &C::setWaterContactCapillaryPressure,
-            &C::getWaterContactCapillaryPressure)};
+  static auto const scalars =
+      fieldsOf(FIELD(C, DatumDepth), FIELD(C, DatumPressure), FIELD(C, GasOilContactDepth),
+               FIELD(C, GasOilContactCapillaryPressure), FIELD(C, WaterContactDepth),
+               FIELD(C, WaterContactCapillaryPressure));
   double const v = in.value();
   int const property = in.tableKey();
   auto const p = static_cast<C::Property>(property);
@@ -170,8 +149,8 @@ void Session::onFlat(T& t, Calls const& c) {
   auto const excused = [negativeWidth](std::exception const& e) {
     return negativeWidth && isLengthError(e);
   };
-  Field<T> const cells[] = {makeField<double, int>(c.keyName, c.setKey, c.key),
-                            makeField<double, int, int>(c.valueName, c.setValue, c.value)};
+  Field<T> const cells[] = {field(c.keyName, c.setKey, c.key),
+                            field(c.valueName, c.setValue, c.value)};
   int const row = in.index();
   int const column = in.index();
   Args const a{row, in.value(), 0, column};
