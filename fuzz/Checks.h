@@ -15,6 +15,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <typeinfo>
 #include <utility>
 
@@ -73,21 +74,24 @@ inline bool isLengthError(std::exception const& e) {
 // same address.
 class References {
  public:
-  // Records `object` under `key`, or checks that it is the one recorded.
-  template <class T>
-  T* same(std::string const& key, T* object) {
-    return same(
-        key, object, [] { return static_cast<T*>(nullptr); }, false);
+  // Records `object` under `key`, with `refetch` (returning a T* or T const*) when given,
+  // or checks that it is the one recorded. A null object forgets the key.
+  template <class T, class Refetch = std::nullptr_t>
+  T* same(std::string const& key, T* object, Refetch refetch = nullptr) {
+    if (object == nullptr) {
+      forget(key);
+      return object;
+    }
+    auto const [it, added] = seen_.try_emplace(key, Entry{object, {}});
+    if (!added && it->second.object != object) moved(key);
+    if constexpr (!std::is_null_pointer_v<Refetch>) {
+      if (added) it->second.refetch = [refetch] { return static_cast<T const*>(refetch()); };
+    }
+    return object;
   }
-  template <class T>
-  T& same(std::string const& key, T& object) {
-    return *same(key, &object);
-  }
-  // The same, and `refetch()` (returning a T* or T const*) fetches the object again
-  // through its owner.
-  template <class T, class Refetch>
-  T& same(std::string const& key, T& object, Refetch refetch) {
-    return *same(key, &object, refetch, true);
+  template <class T, class Refetch = std::nullptr_t>
+  T& same(std::string const& key, T& object, Refetch refetch = nullptr) {
+    return *same(key, &object, refetch);
   }
   // The recorded object, or null.
   template <class T>
@@ -101,19 +105,14 @@ class References {
     auto it = seen_.lower_bound(key);
     while (it != seen_.end() && it->first.compare(0, key.size(), key) == 0) it = seen_.erase(it);
   }
-  // Fetches every object recorded with a refetch again and checks it is still the same.
   void verify() const {
     for (auto const& [key, entry] : seen_) {
       if (!entry.refetch) continue;
-      void const* now = nullptr;
       try {
-        now = entry.refetch();
+        if (entry.refetch() != entry.object) moved(key);
       } catch (std::exception const& e) {
         fail(key,
              std::string("a child that was neither deleted nor replaced is gone: ") + e.what());
-      }
-      if (now != entry.object) {
-        fail(key, "a child that was neither deleted nor replaced moved to another address");
       }
     }
   }
@@ -123,26 +122,8 @@ class References {
     void const* object;
     std::function<void const*()> refetch;
   };
-
-  template <class T, class Refetch>
-  T* same(std::string const& key, T* object, Refetch refetch, bool keep) {
-    if (object == nullptr) {
-      forget(key);
-      return object;
-    }
-    auto const found = seen_.find(key);
-    if (found == seen_.end()) {
-      Entry entry{static_cast<void const*>(object), {}};
-      if (keep) {
-        entry.refetch = [refetch] {
-          return static_cast<void const*>(static_cast<T const*>(refetch()));
-        };
-      }
-      seen_.emplace(key, std::move(entry));
-    } else if (found->second.object != static_cast<void const*>(object)) {
-      fail(key, "a child that was neither deleted nor replaced moved to another address");
-    }
-    return object;
+  [[noreturn]] static void moved(std::string const& key) {
+    fail(key, "a child that was neither deleted nor replaced moved to another address");
   }
 
   std::map<std::string, Entry> seen_;

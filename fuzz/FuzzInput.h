@@ -50,20 +50,11 @@ class Input {
   }
 
   double value() {
-    static double const special[] = {0.0,
-                                     -0.0,
-                                     1.0,
-                                     -1.0,
-                                     0.5,
-                                     100.0,
-                                     2500.25,
-                                     1.0e-300,
-                                     1.0e300,
-                                     std::numeric_limits<double>::infinity(),
-                                     -std::numeric_limits<double>::infinity(),
-                                     std::numeric_limits<double>::quiet_NaN(),
-                                     std::numeric_limits<double>::denorm_min(),
-                                     std::numeric_limits<double>::max()};
+    using limits = std::numeric_limits<double>;
+    double constexpr inf = limits::infinity(), nan = limits::quiet_NaN();
+    double constexpr tiny = limits::denorm_min(), huge = limits::max();
+    static double const special[] = {0.0,      -0.0,    1.0, -1.0, 0.5, 100.0, 2500.25,
+                                     1.0e-300, 1.0e300, inf, -inf, nan, tiny,  huge};
     int constexpr n = sizeof special / sizeof special[0];
     int const kind = pick(n + 1);
     if (kind < n) return special[kind];
@@ -74,6 +65,7 @@ class Input {
   // short ones, names that a unique-name suffix produces, a long one, bytes beyond ASCII
   // and an embedded NUL.
   std::string name() {
+    using namespace std::string_literals;
     static std::string const names[] = {"",
                                         "A",
                                         "B",
@@ -83,7 +75,7 @@ class Input {
                                         "a",
                                         "North flank equilibration region",
                                         "\xc3\xa9t\xc3\xa9",
-                                        std::string("nul\0byte", 8)};
+                                        "nul\0byte"s};
     return names[pick(10)];
   }
 

@@ -1,0 +1,251 @@
+// One fuzzer run: the decoded input, the registry under test, the children it has handed
+// out, and the handlers that drive each floor of the library.
+//
+// Each step takes its choices from the input and makes one call through attempt()
+// (Checks.h). The handlers live with their floor: Registry.cpp (the registry and what
+// every model shares), WaterInitial.cpp (water, initial conditions and the flat
+// row-by-component tables), BlackOil.cpp, Compositional.cpp, Surface.cpp (separators,
+// tracers, tracking) and Copies.cpp (deep copies and the value classes' own copies).
+// The plain setters are rows of a table (Field): a name, the setter and the getter that
+// must read back what was set.
+#ifndef ORV_TESS_VARNAK_FUZZ_SESSION_H
+#define ORV_TESS_VARNAK_FUZZ_SESSION_H
+
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <set>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "Checks.h"
+#include "FuzzInput.h"
+#include "Orv/Tess/Varnak.h"
+#include "support/Observe.h"
+
+namespace fuzz {
+
+using namespace Orv::Tess::Varnak;
+
+// What a failed call must leave unchanged: the snapshot of its object.
+using Observe = std::function<std::string()>;
+template <class T>
+Observe snap(T const& object) {
+  return [&object] { return support::observe(object); };
+}
+
+// The key under which a child is recorded: its owner's key, its kind and its name.
+inline std::string path(std::string const& owner, char const* kind, std::string const& name) {
+  return owner + kind + ":" + name + "/";
+}
+
+// The arguments a handler drew before it chose a plain call. A call takes the ones its
+// signature asks for; a flag, or a number not drawn beforehand, is drawn as it is made.
+struct Args {
+  int index = 0;
+  std::optional<double> value;
+  int integer = 0;  // also an enumeration value
+  int entry = 0;    // the second index of a two-level table
+};
+
+template <class V>
+V argument(Args const& a, Input& in) {
+  if constexpr (std::is_same_v<V, bool>) {
+    return in.flag();
+  } else if constexpr (std::is_floating_point_v<V>) {
+    return a.value ? *a.value : in.value();
+  } else {
+    return static_cast<V>(a.integer);
+  }
+}
+
+// A plain property: setting it must either fail or store the value as given (a NaN
+// reads back as a NaN).
+template <class T>
+struct Field {
+  char const* name;
+  std::function<void(T&, Args const&, Input&)> set;
+};
+
+template <class V>
+void checkStored(char const* name, V got, V set) {
+  bool stored = got == set;
+  if constexpr (std::is_floating_point_v<V>)
+    stored = stored || (std::isnan(got) && std::isnan(set));
+  if (!stored) fail(name, "the value read back is not the one set");
+}
+
+// The field of a setter and its getter, which take no index, a row, or a row and entry.
+template <class V, class... Index, class T>
+Field<T> makeField(char const* name, void (T::*set)(Index..., V), V (T::*get)(Index...) const) {
+  return {name, [name, set, get](T& t, Args const& a, Input& in) {
+            V const v = argument<V>(a, in);
+            if constexpr (sizeof...(Index) == 0) {
+              (t.*set)(v);
+              checkStored(name, (t.*get)(), v);
+            } else if constexpr (sizeof...(Index) == 1) {
+              (t.*set)(a.index, v);
+              checkStored(name, (t.*get)(a.index), v);
+            } else {
+              (t.*set)(a.index, a.entry, v);
+              checkStored(name, (t.*get)(a.index, a.entry), v);
+            }
+          }};
+}
+template <class T, class V>
+Field<T> field(char const* name, void (T::*set)(V), V (T::*get)() const) {
+  return makeField<V>(name, set, get);
+}
+template <class T, class V>
+Field<T> field(char const* name, void (T::*set)(int, V), V (T::*get)(int) const) {
+  return makeField<V, int>(name, set, get);
+}
+template <class T, class V>
+Field<T> field(char const* name, void (T::*set)(int, int, V), V (T::*get)(int, int) const) {
+  return makeField<V, int, int>(name, set, get);
+}
+
+// One call a handler may choose (Session::choose): its name, the call, and how many of
+// the input's choices lead to it, or the key of the child it makes or deletes (forgotten
+// first). A named call runs through attempt(); an unnamed one (a host's fill or copies, a
+// step down to a child) runs as it is. An Op refers to its call, which lives as long as
+// the list of Ops it is written in.
+class Op {
+ public:
+  template <class Call>
+  Op(char const* name, Call const& call, int weight = 1)
+      : name(name),
+        weight(weight),
+        call_(&call),
+        run_([](void const* c) { (*static_cast<Call const*>(c))(); }) {}
+  template <class Call>
+  Op(char const* name, Call const& call, std::string const& replaced) : Op(name, call) {
+    forget = &replaced;
+  }
+  void operator()() const { run_(call_); }
+
+  char const* name;
+  int weight;
+  std::string const* forget = nullptr;
+
+ private:
+  void const* call_;
+  void (*run_)(void const*);
+};
+
+// A table of fields of one interface.
+template <class T, class... More>
+std::vector<Field<T>> fieldsOf(Field<T> first, More... more) {
+  return {std::move(first), std::move(more)...};
+}
+
+// The row of a Field table for the property `Name` of T: "setName", T::setName, T::getName.
+#define FIELD(T, Name) field("set" #Name, &T::set##Name, &T::get##Name)
+
+// Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp).
+template <class I>
+void exerciseCopies(I& object, bool takeOut);
+
+// Picks one of `names`, or (when there are none, or now and then) a name from the input.
+std::string chooseName(Input& in, std::set<std::string> const& names);
+// Row keys as a host fills a table: evenly increasing or decreasing, or anything.
+std::vector<double> rowKeys(Input& in, int rows);
+
+class Session {
+ public:
+  explicit Session(Input& input) : in(input) {}
+  void run();
+
+ private:
+  // Runs one of `ops`, chosen by the input; `before` observes what a failed one must
+  // leave unchanged.
+  void choose(Observe const& before, std::initializer_list<Op> ops) {
+    int total = 0;
+    for (Op const& op : ops) total += op.weight;
+    int chosen = in.pick(total);
+    for (Op const& op : ops) {
+      if (chosen < op.weight) {
+        if (op.forget != nullptr) refs.forget(*op.forget);
+        if (op.name == nullptr) return op();
+        attempt(op.name, before, op);
+        return;
+      }
+      chosen -= op.weight;
+    }
+  }
+  // One plain call, and one that sets several fields with the same arguments.
+  template <class T>
+  void set(T& t, Field<T> const& f, Args const& a) {
+    attempt(f.name, snap(t), [&] { f.set(t, a, in); });
+  }
+  template <class T>
+  void setAll(char const* what, T& t, std::initializer_list<Field<T>> fields, Args const& a) {
+    attempt(what, snap(t), [&] {
+      for (Field<T> const& f : fields) f.set(t, a, in);
+    });
+  }
+  // Sets a count drawn from the input; a count taken must read back.
+  template <class T, class Excused = bool (*)(std::exception const&)>
+  void resize(
+      T& t, char const* name, void (T::*setCount)(int), int (T::*getCount)() const,
+      Excused excused = [](std::exception const&) { return false; }) {
+    int const n = in.count();
+    attempt(
+        name, snap(t),
+        [&] {
+          (t.*setCount)(n);
+          if ((t.*getCount)() != n) fail(name, "count not taken");
+        },
+        excused);
+  }
+
+  // Registry.cpp
+  void onRegistry();
+  IFluidModel& rememberModel(IFluidModel& m);
+  ITracerModel& rememberTracer(std::string const& name, ITracerModel& t);
+  void onSomeFluidModel(int part);
+  void onFluidModelCommon(IFluidModel& m, std::string const& key);
+  void onFluidModelChild(IFluidModel& m, std::string const& key, int which);
+  // WaterInitial.cpp; the flat tables' operations beyond the shared ones by overload.
+  void onWater(IWaterProperties& w, std::string const& key);
+  void onBrineTable(IBrinePropertyTable& t);
+  void onInitialCondition(IInitialCondition& ic, std::string const& key);
+  void onFlatTable(ITemperatureTable& t);
+  void onFlatTable(IDepthTable& t);
+  void onFlatTable(IKValueTable& t);
+  void onFlatTable(IOilViscosityIndexTable& t);
+  template <class T, class Calls>
+  void onFlat(T& t, Calls const& calls);
+  void flatExtra(IDepthTable& t, Observe const& before, bool negativeWidth);
+  void flatExtra(IKValueTable& t, Observe const& before, bool negativeWidth);
+  // BlackOil.cpp
+  void onBlackOil(IBlackOilModel& m, std::string const& key);
+  template <class T, class Levels>
+  void onTwoLevelTable(T& t, Levels const& levels);
+  void onOilTable(IOilTable& t);
+  void onGasTable(IGasTable& t);
+  template <class T>
+  void onSizedTable(T& t, std::vector<Field<T>> const& fields);
+  // Compositional.cpp
+  void onCompositional(ICompositionalModel& m, std::string const& key);
+  void onComponent(IComponent& c);
+  void onAqueousComponent(IAqueousSolubleComponent& c);
+  void onSolubilityTable(ISolubilityTable& t);
+  void onReaction(IReaction& r);
+  // Surface.cpp
+  void onTracking(ITrackingModel& t);
+  void onSomeSeparatorModel();
+  void onSomeTracerModel();
+  // Copies.cpp
+  void onCopy();
+
+  Input& in;
+  StdFluidModels registry;
+  References refs;
+};
+
+}  // namespace fuzz
+
+#endif  // ORV_TESS_VARNAK_FUZZ_SESSION_H

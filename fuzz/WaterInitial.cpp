@@ -1,0 +1,228 @@
+// The water floor (water properties, brine components, the brine property table), the
+// initial conditions, and the flat row-by-component tables they and the models hold
+// (temperature, depth, K-value and oil viscosity index tables).
+#include "Session.h"
+
+namespace fuzz {
+
+void Session::onWater(IWaterProperties& w, std::string const& key) {
+  using W = IWaterProperties;
+  static auto const scalars = fieldsOf(
+      FIELD(W, SurfaceDensity), FIELD(W, Pressure), FIELD(W, FormationVolumeFactor),
+      FIELD(W, Compressibility), FIELD(W, Viscosity), FIELD(W, Viscosibility),
+      FIELD(W, KValueCoefficientA), FIELD(W, KValueCoefficientB), FIELD(W, KValueCoefficientC),
+      FIELD(W, KValueCoefficientD), FIELD(W, KValueCoefficientE), FIELD(W, ReferenceTemperature),
+      FIELD(W, ThermalExpansionCoefficient1), FIELD(W, ThermalExpansionCoefficient2));
+  double const v = in.value();
+  std::string const brine = key + "brine:/";
+  auto const salt = [&](int index) { return path(key, "salt", std::to_string(index)); };
+  auto const keep = [&](int index, IBrineComponent& c) {
+    refs.same(salt(index), c, [&w, index] { return &w.getBrineComponent(index); });
+  };
+  auto const type = [&] { return static_cast<IBrineComponent::SaltMoleculeType>(in.enumValue()); };
+  auto const scalar = [&] { set(w, scalars[in.pick(14)], Args{0, v}); };
+  // Brine components stay where they are for as long as the water lives.
+  auto const component = [&] {
+    int const count = w.getNumBrineComponents();
+    int const index = count > 0 && in.flag() ? in.pick(count) : in.index();
+    IBrineComponent* kept = refs.recorded<IBrineComponent>(salt(index));
+    if (kept != nullptr && in.flag()) return kept->setSaltMoleculeType(kept->getSaltMoleculeType());
+    attempt("getBrineComponent(index)", snap(w), [&] { keep(index, w.getBrineComponent(index)); });
+  };
+  auto const table = [&] {
+    if (IBrinePropertyTable* t = w.getBrinePropertyTable()) {
+      onBrineTable(refs.same(brine, *t, [&w] { return w.getBrinePropertyTable(); }));
+    }
+  };
+  choose(snap(w), {{nullptr, scalar},
+                   {"makeBrineComponent",
+                    [&] {
+                      auto const made = type();
+                      int const index = w.getNumBrineComponents();
+                      keep(index, w.makeBrineComponent(made));
+                    },
+                    2},
+                   {nullptr, component},
+                   {"getBrineComponent(name)", [&] { w.getBrineComponent(in.name()); }},
+                   {"setSaltMoleculeType",
+                    [&] {
+                      int const index = in.index();
+                      auto const made = type();
+                      w.getBrineComponent(index).setSaltMoleculeType(made);
+                    }},
+                   {"makeBrinePropertyTable",
+                    [&] {
+                      refs.forget(brine);
+                      refs.same(brine, w.makeBrinePropertyTable(),
+                                [&w] { return w.getBrinePropertyTable(); });
+                    }},
+                   {"deleteBrinePropertyTable",
+                    [&] {
+                      w.deleteBrinePropertyTable();
+                      refs.forget(brine);
+                    }},
+                   {nullptr, table, 4}});
+}
+
+void Session::onBrineTable(IBrinePropertyTable& t) {
+  using B = IBrinePropertyTable;
+  static auto const fields =
+      fieldsOf(FIELD(B, ReferencePressure), FIELD(B, ReferenceSaltConcentration),
+               FIELD(B, SaltConcentration), FIELD(B, BrineSurfaceDensity),
+               FIELD(B, FormationVolumeFactor), FIELD(B, Compressibility), FIELD(B, Viscosity));
+  Args const a{in.index(), in.value()};
+  int const call = in.pick(11);
+  if (call >= 1 && call <= 7) return set(t, fields[call - 1], a);
+  if (call == 0) return resize(t, "setTableSize", &B::setTableSize, &B::getTableSize);
+  if (call == 8) {
+    attempt("getViscosibility", snap(t), [&] { t.getViscosibility(a.index); });
+  } else if (call == 9) {
+    int const rows = 1 + in.pick(5);
+    t.setTableSize(rows);
+    for (int row = 0; row < rows; ++row) {
+      t.setSaltConcentration(row, 0.5 * row);
+      t.setViscosity(row, in.value());
+    }
+  } else {
+    exerciseCopies(t, in.pick(4) == 0);
+  }
+}
+
+void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) {
+  using C = IInitialCondition;
+  static auto const scalars =
+      fieldsOf(FIELD(C, DatumDepth), FIELD(C, DatumPressure), FIELD(C, GasOilContactDepth),
+               FIELD(C, GasOilContactCapillaryPressure), FIELD(C, WaterContactDepth),
+               FIELD(C, WaterContactCapillaryPressure));
+  double const v = in.value();
+  int const property = in.tableKey();
+  auto const p = static_cast<C::Property>(property);
+  std::string const tableKey = path(key, "dt", std::to_string(property));
+  auto const table = [&] {
+    IDepthTable* t = in.flag() ? refs.recorded<IDepthTable>(tableKey) : nullptr;
+    if (t == nullptr) {
+      attempt("getDepthTable", snap(ic), [&] {
+        t = &refs.same(tableKey, ic.getDepthTable(p),
+                       [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
+      });
+    }
+    if (t != nullptr) onFlatTable(*t);
+  };
+  choose(snap(ic), {{nullptr,
+                     [&] {
+                       set(ic, scalars[in.pick(6)], Args{0, v});
+                     }},
+                    {"const getDepthTable", [&] { std::as_const(ic).getDepthTable(p); }},
+                    {"deleteDepthTable",
+                     [&] {
+                       ic.deleteDepthTable(p);
+                       refs.forget(tableKey);
+                     }},
+                    {nullptr, table, 5}});
+}
+
+namespace {
+
+// The calls of a flat table that differ between its kinds only by name: the rows
+// (temperatures, depths, pressures, mole fractions), their keys and the values.
+template <class T>
+struct FlatCalls {
+  char const* rowsName;
+  int (T::*rows)() const;
+  void (T::*setRows)(int);
+  char const* keyName;
+  double (T::*key)(int) const;
+  void (T::*setKey)(int, double);
+  char const* valueName;
+  double (T::*value)(int, int) const;
+  void (T::*setValue)(int, int, double);
+};
+
+}  // namespace
+
+// The operations every flat row-by-component table shares.
+template <class T, class Calls>
+void Session::onFlat(T& t, Calls const& c) {
+  auto const before = snap(t);
+  // A stored negative width makes a row resize fail after the keys were resized.
+  bool const negativeWidth = t.getNumComponents() < 0;
+  auto const excused = [negativeWidth](std::exception const& e) {
+    return negativeWidth && isLengthError(e);
+  };
+  Field<T> const cells[] = {field(c.keyName, c.setKey, c.key),
+                            field(c.valueName, c.setValue, c.value)};
+  int const row = in.index();
+  int const column = in.index();
+  Args const a{row, in.value(), 0, column};
+  // Sized and filled as a host fills it: components first, then rows, then values.
+  // Every call is valid, so none may throw.
+  auto const fill = [&] {
+    int const components = 1 + in.pick(4);
+    int const rows = 1 + in.pick(5);
+    t.setNumComponents(components);
+    (t.*c.setRows)(rows);
+    std::vector<double> const keys = rowKeys(in, rows);
+    for (int r = 0; r < rows; ++r) {
+      (t.*c.setKey)(r, keys[static_cast<std::size_t>(r)]);
+      for (int col = 0; col < components; ++col) (t.*c.setValue)(r, col, in.value());
+    }
+  };
+  auto const extra = [&] {
+    if constexpr (std::is_same_v<T, IDepthTable> || std::is_same_v<T, IKValueTable>) {
+      flatExtra(t, before, negativeWidth);
+    }
+  };
+  choose(before,
+         {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows, excused); }},
+          {nullptr,
+           [&] { resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents); }},
+          {nullptr, [&] { set(t, cells[0], a); }},
+          {nullptr, [&] { set(t, cells[1], a); }},
+          {"getValue", [&] { (t.*c.value)(a.index, a.entry); }},
+          {nullptr, extra, 2},
+          {nullptr, fill},
+          {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
+}
+
+void Session::onFlatTable(ITemperatureTable& t) {
+  using T = ITemperatureTable;
+  onFlat(t, FlatCalls<T>{"setNumTemperatures", &T::getNumTemperatures, &T::setNumTemperatures,
+                         "setTemperature", &T::getTemperature, &T::setTemperature, "setProperty",
+                         &T::getProperty, &T::setProperty});
+}
+void Session::onFlatTable(IDepthTable& t) {
+  using T = IDepthTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumDepths", &T::getNumDepths, &T::setNumDepths, "setDepth", &T::getDepth,
+                      &T::setDepth, "setProperty", &T::getProperty, &T::setProperty});
+}
+void Session::onFlatTable(IKValueTable& t) {
+  using T = IKValueTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumPressures", &T::getNumPressures, &T::setNumPressures, "setPressure",
+                      &T::getPressure, &T::setPressure, "setKValue", &T::getKValue, &T::setKValue});
+}
+void Session::onFlatTable(IOilViscosityIndexTable& t) {
+  using T = IOilViscosityIndexTable;
+  onFlat(t,
+         FlatCalls<T>{"setNumMolefractions", &T::getNumMolefractions, &T::setNumMolefractions,
+                      "setMoleFraction", &T::getMoleFraction, &T::setMoleFraction,
+                      "setOilViscosityIndex", &T::getOilViscosityIndex, &T::setOilViscosityIndex});
+}
+
+// The depth-table operations.
+void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidth) {
+  double const depth = in.value();
+  bool const a = in.flag();
+  bool const b = in.flag();
+  auto const truncated = [&] {
+    attempt(
+        "truncate", before, [&] { truncate(t, depth, a, b); },
+        [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
+  };
+  choose(before, {{"interpolate", [&] { interpolate(t, depth, in.index(), a); }},
+                  {nullptr, truncated},
+                  {"normalizeComposition", [&] { normalizeComposition(t, in.index()); }}});
+}
+
+}  // namespace fuzz
