@@ -8,8 +8,8 @@
 #include <cstddef>
 #include <memory>
 
-#include "AllocationCounter.h"
 #include "Shapes.h"
+#include "support/Heap.h"
 
 namespace orvbench {
 namespace {
@@ -21,9 +21,9 @@ void measureMemory(benchmark::State& state, std::size_t storedValues, Build buil
   long long bytes = 0;
   for (auto _ : state) {
     auto built = build();
-    AllocationProbe probe;
+    support::heap::Count const start = support::heap::count();
     built.reset();
-    bytes = -probe.liveBytes();
+    bytes = start.liveBytes - support::heap::count().liveBytes;
     benchmark::DoNotOptimize(bytes);
   }
   state.counters["bytes_per_value"] =

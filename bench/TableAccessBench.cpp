@@ -11,12 +11,12 @@
 #include <memory>
 #include <vector>
 
-#include "AllocationCounter.h"
 #include "Orv/Tess/Varnak/IDepthTable.h"
 #include "Orv/Tess/Varnak/IKValueTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
 #include "Shapes.h"
 #include "VirtualFloor.h"
+#include "support/Heap.h"
 
 namespace orvbench {
 namespace {
@@ -32,11 +32,11 @@ void finish(benchmark::State& state, std::size_t values) {
                           static_cast<long long>(values));
 }
 
-void reportReadAllocations(benchmark::State& state, AllocationProbe const& probe,
+void reportReadAllocations(benchmark::State& state, support::heap::Count const& start,
                            std::size_t values) {
-  state.counters["allocs_per_read"] = static_cast<double>(probe.allocations()) /
-                                      static_cast<double>(state.iterations()) /
-                                      static_cast<double>(values);
+  state.counters["allocs_per_read"] =
+      static_cast<double>((support::heap::count().allocations - start.allocations)) /
+      static_cast<double>(state.iterations()) / static_cast<double>(values);
 }
 
 // --- live-oil table -------------------------------------------------------------------
@@ -77,7 +77,7 @@ void oilGetLibrary(benchmark::State& state) {
   IOilTable const* table = owned.get();
   benchmark::DoNotOptimize(table);
   std::vector<double> out(kOilValues);
-  AllocationProbe probe;
+  support::heap::Count const start = support::heap::count();
   for (auto _ : state) {
     double* next = out.data();
     for (int i = 0; i < kOilRows; ++i) {
@@ -91,7 +91,7 @@ void oilGetLibrary(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
     benchmark::ClobberMemory();
   }
-  reportReadAllocations(state, probe, kOilValues);
+  reportReadAllocations(state, start, kOilValues);
   finish(state, kOilValues);
 }
 
@@ -203,7 +203,7 @@ void depthGetLibrary(benchmark::State& state) {
   IDepthTable const* table = owned.get();
   benchmark::DoNotOptimize(table);
   std::vector<double> out(kFlatValues);
-  AllocationProbe probe;
+  support::heap::Count const start = support::heap::count();
   for (auto _ : state) {
     double* next = out.data();
     for (int d = 0; d < kFlatRows; ++d) {
@@ -213,7 +213,7 @@ void depthGetLibrary(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
     benchmark::ClobberMemory();
   }
-  reportReadAllocations(state, probe, kFlatValues);
+  reportReadAllocations(state, start, kFlatValues);
   finish(state, kFlatValues);
 }
 
@@ -238,7 +238,7 @@ void kValueGetLibrary(benchmark::State& state) {
   IKValueTable const* table = owned.get();
   benchmark::DoNotOptimize(table);
   std::vector<double> out(kFlatValues);
-  AllocationProbe probe;
+  support::heap::Count const start = support::heap::count();
   for (auto _ : state) {
     double* next = out.data();
     for (int p = 0; p < kFlatRows; ++p) {
@@ -248,7 +248,7 @@ void kValueGetLibrary(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
     benchmark::ClobberMemory();
   }
-  reportReadAllocations(state, probe, kFlatValues);
+  reportReadAllocations(state, start, kFlatValues);
   finish(state, kFlatValues);
 }
 

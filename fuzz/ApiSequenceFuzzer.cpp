@@ -21,7 +21,7 @@
 #include "Checks.h"
 #include "FuzzInput.h"
 #include "Orv/Tess/Varnak.h"
-#include "alloc/Snapshot.h"
+#include "support/Observe.h"
 
 namespace fuzz {
 namespace {
@@ -63,7 +63,7 @@ template <class Std, class I>
 bool exerciseCopiesOf(I& object, bool takeOut) {
   auto* concrete = dynamic_cast<Std*>(&object);
   if (concrete == nullptr) return false;
-  auto const read = [](Std const& x) { return snapshot::of(static_cast<I const&>(x)); };
+  auto const read = [](Std const& x) { return support::observe(static_cast<I const&>(x)); };
   std::string const source = read(*concrete);
   {
     Std copy(std::as_const(*concrete));
@@ -146,13 +146,13 @@ class Session {
       refs_.verify();
     }
     // Everything stays readable to the end.
-    snapshot::of(registry_);
+    support::observe(registry_);
   }
 
  private:
   template <class T>
   static auto snap(T const& object) {
-    return [&object] { return snapshot::of(object); };
+    return [&object] { return support::observe(object); };
   }
 
   // ---- the registry ----------------------------------------------------------------
@@ -358,10 +358,10 @@ class Session {
       default: {
         // A copy of the model, as a host may make one for itself.
         if (auto* blackOil = dynamic_cast<StdBlackOilModel*>(&m)) {
-          std::string const source = snapshot::of(m);
+          std::string const source = support::observe(m);
           StdBlackOilModel copy(*blackOil);
-          if (snapshot::of(m) != source) fail("StdBlackOilModel copy", "changed its source");
-          snapshot::of(copy);
+          if (support::observe(m) != source) fail("StdBlackOilModel copy", "changed its source");
+          support::observe(copy);
           if (in_.flag()) {
             // And back: assignment replaces all but the temperature tables.
             attempt("StdBlackOilModel copy assignment", before, [&] { *blackOil = copy; });
@@ -982,7 +982,7 @@ class Session {
         // A clone is an independent table of the same kind with the same content.
         std::string const source = before();
         auto clone = std::as_const(t).clone();
-        if (snapshot::of(*clone) != source) fail("clone", "differs from its source");
+        if (support::observe(*clone) != source) fail("clone", "differs from its source");
         if (typeid(*clone) != typeid(t)) fail("clone", "of another kind");
         break;
       }
@@ -1741,10 +1741,10 @@ class Session {
   template <class Source, class Target, class Call>
   void copyChecked(char const* what, Source const& source, Target& target, Call call) {
     bool const same = static_cast<void const*>(&source) == static_cast<void const*>(&target);
-    std::string const before = same ? std::string() : snapshot::of(source);
+    std::string const before = same ? std::string() : support::observe(source);
     attempt(what, snap(target), call, [](std::exception const&) { return true; });
-    if (!same && snapshot::of(source) != before) fail(what, "changed its source");
-    snapshot::of(target);
+    if (!same && support::observe(source) != before) fail(what, "changed its source");
+    support::observe(target);
   }
 
   void onCopy() {

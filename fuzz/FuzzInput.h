@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "alloc/Snapshot.h"
+#include "support/Observe.h"
 
 namespace fuzz {
 
@@ -90,17 +90,16 @@ class Input {
   // A key of a keyed child (temperature table, depth table, tracer table type, oil
   // region), from the keys the snapshots probe.
   int tableKey() {
-    auto const& keys = snapshot::tableKeys();
+    auto const& keys = support::tableKeys();
     return keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
   }
   int propertyKey() {
-    auto const& keys = snapshot::propertyKeys();
+    auto const& keys = support::propertyKeys();
     return keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
   }
   // A component index within the coefficient matrices the snapshots probe.
   int pairIndex() {
-    return snapshot::kFirstPairIndex +
-           pick(snapshot::kLastPairIndex - snapshot::kFirstPairIndex + 1);
+    return support::kFirstPairIndex + pick(support::kLastPairIndex - support::kFirstPairIndex + 1);
   }
 
   // An enumeration value: the named ones, a few beyond, and the extremes.

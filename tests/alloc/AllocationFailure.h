@@ -21,8 +21,8 @@
 #include <typeinfo>
 #include <utility>
 
-#include "alloc/FailingAllocator.h"
-#include "alloc/Snapshot.h"
+#include "support/Heap.h"
+#include "support/Observe.h"
 
 namespace alloc {
 
@@ -50,7 +50,8 @@ enum class OnFailure {
 template <class Build, class Operation, class Observe, class ObserveKept>
 void everyAllocationFails(std::string const& name, Build build, Operation operation,
                           Observe observe, OnFailure onFailure, ObserveKept observeKept) {
-  if (!kSeesLibraryAllocations) GTEST_SKIP() << "the library's allocations cannot be failed here";
+  if (!support::heap::kSeesLibraryAllocations)
+    GTEST_SKIP() << "the library's allocations cannot be failed here";
   // The reference: the state a run without any failure leaves.
   std::string expected;
   {
@@ -60,7 +61,7 @@ void everyAllocationFails(std::string const& name, Build build, Operation operat
   }
   long long n = 1;
   for (;; ++n) {
-    long long const liveBefore = liveBlocks();
+    long long const liveBefore = support::heap::count().liveBlocks;
     bool completed = false;
     bool threw = false;
     {
@@ -68,7 +69,7 @@ void everyAllocationFails(std::string const& name, Build build, Operation operat
       std::string const before = observe(object);
       std::string const keptBefore = observeKept(object);
       try {
-        Armed armed(n);
+        support::heap::Armed armed(n);
         operation(object);
       } catch (std::bad_alloc const&) {
         threw = true;
@@ -77,7 +78,7 @@ void everyAllocationFails(std::string const& name, Build build, Operation operat
         ADD_FAILURE() << name << ", allocation " << n << " failing: " << typeid(e).name() << " \""
                       << e.what() << "\" instead of std::bad_alloc";
       }
-      if (!failed()) {
+      if (!support::heap::failed()) {
         EXPECT_FALSE(threw) << name << ": an exception without a failed allocation";
         EXPECT_EQ(observe(object), expected) << name << ": the completed run differs";
         completed = true;
@@ -97,7 +98,8 @@ void everyAllocationFails(std::string const& name, Build build, Operation operat
     // A recorded failure keeps its message alive, so blocks are counted only while the
     // test is clean.
     if (!::testing::Test::HasFailure()) {
-      EXPECT_EQ(liveBlocks(), liveBefore) << name << ", allocation " << n << " failing: leak";
+      EXPECT_EQ(support::heap::count().liveBlocks, liveBefore)
+          << name << ", allocation " << n << " failing: leak";
     }
     if (completed || ::testing::Test::HasFailure() || n > 100000) break;
   }
@@ -116,7 +118,8 @@ struct Pair {
 
 template <class T, class Other>
 std::string observePair(Pair<T, Other> const& pair) {
-  return snapshot::of(*pair.object) + " | " + (pair.other ? snapshot::of(*pair.other) : "none");
+  return support::observe(*pair.object) + " | " +
+         (pair.other ? support::observe(*pair.other) : "none");
 }
 
 // everyAllocationFails on a Pair built by `build`, compared by both snapshots. Where the
@@ -127,7 +130,7 @@ void check(std::string const& name, Build build, Operation operation,
            OnFailure onFailure = OnFailure::Unchanged) {
   everyAllocationFails(
       name, build, operation, [](auto const& pair) { return observePair(pair); }, onFailure,
-      [](auto const& pair) { return pair.other ? snapshot::of(*pair.other) : "none"; });
+      [](auto const& pair) { return pair.other ? support::observe(*pair.other) : "none"; });
 }
 
 // Copy and move construction and assignment of a value class T. `build` gives a Pair

@@ -7,8 +7,8 @@
 // children (depth tables, temperature tables, component properties, interaction
 // coefficients) are read for the keys in the probe lists below; tests and the fuzzer
 // draw their keys from the same lists, so nothing they can store escapes the snapshot.
-#ifndef ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
-#define ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
+#ifndef ORV_TESS_VARNAK_TESTS_SUPPORT_OBSERVE_H
+#define ORV_TESS_VARNAK_TESTS_SUPPORT_OBSERVE_H
 
 #include <string>
 #include <vector>
@@ -41,7 +41,7 @@ class ITrackingModel;
 class IWaterProperties;
 }  // namespace Orv::Tess::Varnak
 
-namespace snapshot {
+namespace support {
 
 // Integer keys of the keyed children: temperature-table properties, depth-table
 // properties and tracer depth-table types. The enumerators, a few integers beyond them
@@ -53,33 +53,33 @@ std::vector<int> const& propertyKeys();
 int constexpr kFirstPairIndex = -2;
 int constexpr kLastPairIndex = 9;
 
-std::string of(Orv::Tess::Varnak::ITemperatureTable const& table);
-std::string of(Orv::Tess::Varnak::IDepthTable const& table);
-std::string of(Orv::Tess::Varnak::IInitialCondition const& condition);
-std::string of(Orv::Tess::Varnak::IBrinePropertyTable const& table);
-std::string of(Orv::Tess::Varnak::IWaterProperties const& water);
+std::string observe(Orv::Tess::Varnak::ITemperatureTable const& table);
+std::string observe(Orv::Tess::Varnak::IDepthTable const& table);
+std::string observe(Orv::Tess::Varnak::IInitialCondition const& condition);
+std::string observe(Orv::Tess::Varnak::IBrinePropertyTable const& table);
+std::string observe(Orv::Tess::Varnak::IWaterProperties const& water);
 // Also the black-oil or compositional part, whichever kind the model is.
-std::string of(Orv::Tess::Varnak::IFluidModel const& model);
-std::string of(Orv::Tess::Varnak::ISolventTable const& table);
-std::string of(Orv::Tess::Varnak::IMiscibilityTable const& table);
-std::string of(Orv::Tess::Varnak::IOilTable const& table);
-std::string of(Orv::Tess::Varnak::IGasTable const& table);
+std::string observe(Orv::Tess::Varnak::IFluidModel const& model);
+std::string observe(Orv::Tess::Varnak::ISolventTable const& table);
+std::string observe(Orv::Tess::Varnak::IMiscibilityTable const& table);
+std::string observe(Orv::Tess::Varnak::IOilTable const& table);
+std::string observe(Orv::Tess::Varnak::IGasTable const& table);
 // Also the solubility tables of an aqueous-soluble component.
-std::string of(Orv::Tess::Varnak::IComponent const& component);
-std::string of(Orv::Tess::Varnak::IAqueousSolubleComponent const& component);
-std::string of(Orv::Tess::Varnak::IKValueTable const& table);
-std::string of(Orv::Tess::Varnak::IBinaryInteractionCoefficients const& coefficients);
-std::string of(Orv::Tess::Varnak::IReaction const& reaction);
-std::string of(Orv::Tess::Varnak::IOilViscosityIndexTable const& table);
-std::string of(Orv::Tess::Varnak::ISolubilityTable const& table);
-std::string of(Orv::Tess::Varnak::ISeparatorStage const& stage);
-std::string of(Orv::Tess::Varnak::ISeparatorModel const& model);
-std::string of(Orv::Tess::Varnak::ITracerDepthTable const& table);
-std::string of(Orv::Tess::Varnak::ITracerModel const& model);
-std::string of(Orv::Tess::Varnak::ITrackingModel const& model);
+std::string observe(Orv::Tess::Varnak::IComponent const& component);
+std::string observe(Orv::Tess::Varnak::IAqueousSolubleComponent const& component);
+std::string observe(Orv::Tess::Varnak::IKValueTable const& table);
+std::string observe(Orv::Tess::Varnak::IBinaryInteractionCoefficients const& coefficients);
+std::string observe(Orv::Tess::Varnak::IReaction const& reaction);
+std::string observe(Orv::Tess::Varnak::IOilViscosityIndexTable const& table);
+std::string observe(Orv::Tess::Varnak::ISolubilityTable const& table);
+std::string observe(Orv::Tess::Varnak::ISeparatorStage const& stage);
+std::string observe(Orv::Tess::Varnak::ISeparatorModel const& model);
+std::string observe(Orv::Tess::Varnak::ITracerDepthTable const& table);
+std::string observe(Orv::Tess::Varnak::ITracerModel const& model);
+std::string observe(Orv::Tess::Varnak::ITrackingModel const& model);
 // The whole description held by a registry.
-std::string of(Orv::Tess::Varnak::IFluidModels const& registry);
+std::string observe(Orv::Tess::Varnak::IFluidModels const& registry);
 
-}  // namespace snapshot
+}  // namespace support
 
-#endif  // ORV_TESS_VARNAK_TESTS_ALLOC_SNAPSHOT_H
+#endif  // ORV_TESS_VARNAK_TESTS_SUPPORT_OBSERVE_H

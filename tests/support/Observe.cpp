@@ -3,7 +3,7 @@
 // Several getters that change nothing are declared without const (a model's or
 // tracer's getName, the name listings); they are called through const_cast, as the
 // library's own const operations do.
-#include "alloc/Snapshot.h"
+#include "support/Observe.h"
 
 #include <climits>
 #include <cstdint>
@@ -15,7 +15,7 @@
 
 #include "Orv/Tess/Varnak.h"
 
-namespace snapshot {
+namespace support {
 
 using namespace Orv::Tess::Varnak;
 
@@ -93,7 +93,7 @@ std::vector<int> const& propertyKeys() {
   return keys;
 }
 
-std::string of(ITemperatureTable const& table) {
+std::string observe(ITemperatureTable const& table) {
   Out out;
   int const rows = table.getNumTemperatures();
   int const components = table.getNumComponents();
@@ -105,7 +105,7 @@ std::string of(ITemperatureTable const& table) {
   return out.str();
 }
 
-std::string of(IDepthTable const& table) {
+std::string observe(IDepthTable const& table) {
   Out out;
   int const rows = table.getNumDepths();
   int const components = table.getNumComponents();
@@ -117,7 +117,7 @@ std::string of(IDepthTable const& table) {
   return out.str();
 }
 
-std::string of(IInitialCondition const& condition) {
+std::string observe(IInitialCondition const& condition) {
   Out out;
   out.add("name", mutableRef(condition).getName())
       .add("datumDepth", condition.getDatumDepth())
@@ -129,13 +129,13 @@ std::string of(IInitialCondition const& condition) {
   for (int key : tableKeys()) {
     auto const property = static_cast<IInitialCondition::Property>(key);
     if (condition.hasDepthTable(property)) {
-      out.add("depthTable", key).child("", of(condition.getDepthTable(property)));
+      out.add("depthTable", key).child("", observe(condition.getDepthTable(property)));
     }
   }
   return out.str();
 }
 
-std::string of(IBrinePropertyTable const& table) {
+std::string observe(IBrinePropertyTable const& table) {
   Out out;
   int const rows = table.getTableSize();
   out.add("rows", rows)
@@ -152,7 +152,7 @@ std::string of(IBrinePropertyTable const& table) {
   return out.str();
 }
 
-std::string of(IWaterProperties const& water) {
+std::string observe(IWaterProperties const& water) {
   Out out;
   out.add("density", water.getSurfaceDensity())
       .add("pressure", water.getPressure())
@@ -175,7 +175,7 @@ std::string of(IWaterProperties const& water) {
     out.add("salt", static_cast<int>(salt.getSaltMoleculeType())).add("saltName", salt.getName());
   }
   if (IBrinePropertyTable const* table = water.getBrinePropertyTable()) {
-    out.child("brineTable", of(*table));
+    out.child("brineTable", observe(*table));
   }
   return out.str();
 }
@@ -188,15 +188,16 @@ std::string blackOilPart(IBlackOilModel const& model) {
   out.add("gasDensity", model.gasDensity())
       .add("oilDensity", model.oilDensity())
       .add("oilTables", model.getNumOfOilTables());
-  if (IGasTable const* gas = model.getGasTable()) out.child("gas", of(*gas));
+  if (IGasTable const* gas = model.getGasTable()) out.child("gas", observe(*gas));
   for (int region : tableKeys()) {
     if (IOilTable const* oil = model.getOilTable(region)) {
-      out.add("region", region).child("", of(*oil));
+      out.add("region", region).child("", observe(*oil));
     }
   }
-  if (ISolventTable const* solvent = model.getSolventTable()) out.child("solvent", of(*solvent));
+  if (ISolventTable const* solvent = model.getSolventTable())
+    out.child("solvent", observe(*solvent));
   if (IMiscibilityTable const* miscibility = model.getMiscibilityTable()) {
-    out.child("miscibility", of(*miscibility));
+    out.child("miscibility", observe(*miscibility));
   }
   return out.str();
 }
@@ -210,24 +211,24 @@ std::string compositionalPart(ICompositionalModel const& model) {
       .add("aqueous", model.getNumAqueousSolubleComponents());
   for (int i = 0; i < components; ++i) {
     IComponent const& component = model.getComponent(i);
-    out.add("index", model.getComponentIndex(component.getName())).child("", of(component));
+    out.add("index", model.getComponentIndex(component.getName())).child("", observe(component));
   }
-  out.child("bics", of(model.getBICs()));
-  for (int n = 1; n <= 3; ++n) out.child("aqueousBics", of(model.getAqueousBICs(n)));
+  out.child("bics", observe(model.getBICs()));
+  for (int n = 1; n <= 3; ++n) out.child("aqueousBics", observe(model.getAqueousBICs(n)));
   out.add("anyKValues", model.hasAnyKValueTables());
-  if (model.hasSimpleKValueTable()) out.child("simpleK", of(model.getSimpleKValueTable()));
+  if (model.hasSimpleKValueTable()) out.child("simpleK", observe(model.getSimpleKValueTable()));
   std::set<std::string> const temperatureNames = model.getTemperatureKValueTableNames();
   out.add("temperatureK", temperatureNames);
   for (auto const& name : temperatureNames) {
-    out.child("", of(model.getTemperatureKValueTable(name)));
+    out.child("", observe(model.getTemperatureKValueTable(name)));
   }
   std::set<std::string> const compositionNames = model.getCompositionKValueTableNames();
   out.add("compositionK", compositionNames);
   for (auto const& name : compositionNames) {
-    out.child("", of(model.getCompositionKValueTable(name)));
+    out.child("", observe(model.getCompositionKValueTable(name)));
   }
   if (IOilViscosityIndexTable const* index = model.getOilViscosityIndexTable()) {
-    out.child("viscosityIndex", of(*index));
+    out.child("viscosityIndex", observe(*index));
   }
   out.add("t1", model.getOilViscosityCorrelationT1())
       .add("t2", model.getOilViscosityCorrelationT2())
@@ -243,24 +244,25 @@ std::string compositionalPart(ICompositionalModel const& model) {
       .add("liLower", model.getLiCorrelationLowerLimit());
   unsigned long long const reactions = model.getNumReactions();
   out.add("reactions", reactions);
-  for (unsigned long long i = 0; i < reactions; ++i) out.child("", of(model.getReaction(i)));
+  for (unsigned long long i = 0; i < reactions; ++i) out.child("", observe(model.getReaction(i)));
   return out.str();
 }
 
 }  // namespace
 
-std::string of(IFluidModel const& model) {
+std::string observe(IFluidModel const& model) {
   IFluidModel& m = mutableRef(model);
   Out out;
   out.add("name", m.getName());
-  if (IWaterProperties const* water = model.getWaterProperties()) out.child("water", of(*water));
+  if (IWaterProperties const* water = model.getWaterProperties())
+    out.child("water", observe(*water));
   std::set<std::string> const names = m.getInitialConditionNames();
   out.add("initialConditions", names);
-  for (auto const& name : names) out.child("ic", of(model.getInitialCondition(name)));
+  for (auto const& name : names) out.child("ic", observe(model.getInitialCondition(name)));
   for (int key : tableKeys()) {
     auto const property = static_cast<IFluidModel::TemperatureTableProperty>(key);
     if (model.hasTemperatureTable(property)) {
-      out.add("temperatureTable", key).child("", of(model.getTemperatureTable(property)));
+      out.add("temperatureTable", key).child("", observe(model.getTemperatureTable(property)));
     }
   }
   if (auto const* blackOil = dynamic_cast<IBlackOilModel const*>(&model)) {
@@ -272,7 +274,7 @@ std::string of(IFluidModel const& model) {
   return out.str();
 }
 
-std::string of(ISolventTable const& table) {
+std::string observe(ISolventTable const& table) {
   Out out;
   int const rows = table.getSize();
   out.add("density", table.getSurfaceDensity()).add("rows", rows);
@@ -284,7 +286,7 @@ std::string of(ISolventTable const& table) {
   return out.str();
 }
 
-std::string of(IMiscibilityTable const& table) {
+std::string observe(IMiscibilityTable const& table) {
   Out out;
   int const rows = table.getSize();
   out.add("viscosityMixing", table.getViscosityMixingParameter())
@@ -296,7 +298,7 @@ std::string of(IMiscibilityTable const& table) {
   return out.str();
 }
 
-std::string of(IOilTable const& table) {
+std::string observe(IOilTable const& table) {
   Out out;
   out.add("density", table.getSurfaceDensity());
   int const rows = table.getSaturatedSize();
@@ -334,7 +336,7 @@ std::string of(IOilTable const& table) {
   return out.str();
 }
 
-std::string of(IGasTable const& table) {
+std::string observe(IGasTable const& table) {
   Out out;
   out.add("density", table.getSurfaceDensity());
   int const rows = table.getSaturatedSize();
@@ -354,7 +356,7 @@ std::string of(IGasTable const& table) {
   return out.str();
 }
 
-std::string of(IComponent const& component) {
+std::string observe(IComponent const& component) {
   Out out;
   out.add("name", component.getName())
       .add("type", static_cast<int>(component.getType()))
@@ -375,32 +377,32 @@ std::string of(IComponent const& component) {
   }
   if (auto const* aqueous = dynamic_cast<IAqueousSolubleComponent const*>(&component)) {
     out.add("anyTables", aqueous->hasAnySolubilityTables());
-    if (aqueous->hasSolubilityTable()) out.child("plain", of(aqueous->getSolubilityTable()));
+    if (aqueous->hasSolubilityTable()) out.child("plain", observe(aqueous->getSolubilityTable()));
     if (aqueous->hasSolubilityWaterPropertiesTable()) {
-      out.child("water", of(aqueous->getSolubilityWaterPropertiesTable()));
+      out.child("water", observe(aqueous->getSolubilityWaterPropertiesTable()));
     }
     std::set<std::string> const temperature = aqueous->getTemperatureSolubilityTableNames();
     out.add("temperature", temperature);
     for (auto const& name : temperature) {
-      out.child("", of(aqueous->getTemperatureSolubilityTable(name)));
+      out.child("", observe(aqueous->getTemperatureSolubilityTable(name)));
     }
     std::set<std::string> const interaction = aqueous->getInteractionSolubilityTableNames();
     out.add("interaction", interaction);
     for (auto const& name : interaction) {
-      out.child("", of(aqueous->getInteractionSolubilityTable(name)));
+      out.child("", observe(aqueous->getInteractionSolubilityTable(name)));
     }
     std::set<std::string> const salt = aqueous->getSaltSolubilityTableNames();
     out.add("salt", salt);
-    for (auto const& name : salt) out.child("", of(aqueous->getSaltSolubilityTable(name)));
+    for (auto const& name : salt) out.child("", observe(aqueous->getSaltSolubilityTable(name)));
   }
   return out.str();
 }
 
-std::string of(IAqueousSolubleComponent const& component) {
-  return of(static_cast<IComponent const&>(component));
+std::string observe(IAqueousSolubleComponent const& component) {
+  return observe(static_cast<IComponent const&>(component));
 }
 
-std::string of(IKValueTable const& table) {
+std::string observe(IKValueTable const& table) {
   Out out;
   int const rows = table.getNumPressures();
   int const components = table.getNumComponents();
@@ -420,7 +422,7 @@ std::string of(IKValueTable const& table) {
   return out.str();
 }
 
-std::string of(IBinaryInteractionCoefficients const& coefficients) {
+std::string observe(IBinaryInteractionCoefficients const& coefficients) {
   Out out;
   for (int i = kFirstPairIndex; i <= kLastPairIndex; ++i) {
     for (int j = kFirstPairIndex; j <= kLastPairIndex; ++j) out.add("k", coefficients.getBIC(i, j));
@@ -428,7 +430,7 @@ std::string of(IBinaryInteractionCoefficients const& coefficients) {
   return out.str();
 }
 
-std::string of(IReaction const& reaction) {
+std::string observe(IReaction const& reaction) {
   Out out;
   int const components = reaction.getNumComponents();
   out.add("name", reaction.getName())
@@ -461,7 +463,7 @@ std::string of(IReaction const& reaction) {
   return out.str();
 }
 
-std::string of(IOilViscosityIndexTable const& table) {
+std::string observe(IOilViscosityIndexTable const& table) {
   Out out;
   int const rows = table.getNumMolefractions();
   int const components = table.getNumComponents();
@@ -473,7 +475,7 @@ std::string of(IOilViscosityIndexTable const& table) {
   return out.str();
 }
 
-std::string of(ISolubilityTable const& table) {
+std::string observe(ISolubilityTable const& table) {
   Out out;
   int const rows = table.getNumPressures();
   out.add("rows", rows);
@@ -503,7 +505,7 @@ std::string of(ISolubilityTable const& table) {
   return out.str();
 }
 
-std::string of(ISeparatorStage const& stage) {
+std::string observe(ISeparatorStage const& stage) {
   Out out;
   out.add("index", stage.getStageIndex())
       .add("T", stage.getTemperature())
@@ -518,16 +520,16 @@ std::string of(ISeparatorStage const& stage) {
   return out.str();
 }
 
-std::string of(ISeparatorModel const& model) {
+std::string observe(ISeparatorModel const& model) {
   ISeparatorModel& m = mutableRef(model);
   Out out;
   int const stages = model.getNumStages();
   out.add("name", m.getName()).add("group", m.getGroupName()).add("stages", stages);
-  for (int k = 1; k <= stages; ++k) out.child("stage", of(model.getStage(k)));
+  for (int k = 1; k <= stages; ++k) out.child("stage", observe(model.getStage(k)));
   return out.str();
 }
 
-std::string of(ITracerDepthTable const& table) {
+std::string observe(ITracerDepthTable const& table) {
   Out out;
   int const rows = table.getNumDepths();
   out.add("rows", rows);
@@ -536,7 +538,7 @@ std::string of(ITracerDepthTable const& table) {
   return out.str();
 }
 
-std::string of(ITracerModel const& model) {
+std::string observe(ITracerModel const& model) {
   ITracerModel& m = mutableRef(model);
   Out out;
   out.add("name", m.getName())
@@ -551,13 +553,13 @@ std::string of(ITracerModel const& model) {
     for (int region = 0;; ++region) {
       ITracerDepthTable const* table = model.getDepthTable(type, region);
       if (table == nullptr) break;
-      out.child("region", of(*table));
+      out.child("region", observe(*table));
     }
   }
   return out.str();
 }
 
-std::string of(ITrackingModel const& model) {
+std::string observe(ITrackingModel const& model) {
   Out out;
   out.add("goc", model.getHasGOCTracking())
       .add("depth", model.getHasDEPTHTracking())
@@ -569,28 +571,28 @@ std::string of(ITrackingModel const& model) {
   return out.str();
 }
 
-std::string of(IFluidModels const& registry) {
+std::string observe(IFluidModels const& registry) {
   IFluidModels& r = mutableRef(registry);
   Out out;
   std::set<std::string> const fluids = r.getFluidModelNames();
   out.add("fluids", fluids);
-  for (auto const& name : fluids) out.child("", of(registry.getFluidModel(name)));
+  for (auto const& name : fluids) out.child("", observe(registry.getFluidModel(name)));
   std::set<std::string> const separators = r.getSeparatorModelNames();
   out.add("separators", separators);
   for (auto const& name : separators) {
     out.add("versions",
             static_cast<unsigned long long>(registry.getNumSeparatorModelVersions(name)));
     for (std::size_t version = 0; registry.hasSeparatorModel(name, version); ++version) {
-      out.child("", of(registry.getSeparatorModel(name, version)));
+      out.child("", observe(registry.getSeparatorModel(name, version)));
     }
   }
   std::set<std::string> const tracers = r.getTracerModelNames();
   out.add("tracers", tracers);
-  for (auto const& name : tracers) out.child("", of(registry.getTracerModel(name)));
+  for (auto const& name : tracers) out.child("", observe(registry.getTracerModel(name)));
   if (ITrackingModel const* tracking = registry.getTrackingModel()) {
-    out.child("tracking", of(*tracking));
+    out.child("tracking", observe(*tracking));
   }
   return out.str();
 }
 
-}  // namespace snapshot
+}  // namespace support
