@@ -17,7 +17,7 @@
 #include "Orv/Tess/Varnak/StdDryGasTable.h"
 #include "Orv/Tess/Varnak/StdGasTable.h"
 #include "Orv/Tess/Varnak/StdOilTable.h"
-#include "blackoil/TableProbe.h"
+#include "support/Support.h"
 
 namespace {
 
@@ -95,9 +95,9 @@ TEST(StdBlackOilModel, KeepsOneOilTableOfAnyKindPerRegionKey) {
 void build(Model& model) {
   model.gasDensity(0.85);
   model.oilDensity(840.0);
-  probe::fill(model.makeOilTable(1), 0.0);
+  support::fill(model.makeOilTable(1), 0.0);
   model.makeDeadOilTable(2).setDissolvedGas(40.0);
-  probe::fill(model.makeDryGasTable(), 10.0);
+  support::fill(model.makeDryGasTable(), 10.0);
   model.makeSolventTable().setSize(2);
   model.getSolventTable()->setPressure(1, 200.0);
   model.makeMiscibilityTable().setSize(1);
@@ -123,8 +123,7 @@ TEST(StdBlackOilModel, CopiesShareTheOilTablesAndOwnEverythingElse) {
     ASSERT_NE(gas, nullptr);
     EXPECT_NE(gas, source.getGasTable());
     EXPECT_EQ(typeid(*gas), typeid(ovt::StdDryGasTable));
-    EXPECT_EQ(probe::snapshot(dynamic_cast<ovt::StdDryGasTable&>(*gas)),
-              probe::snapshot(dynamic_cast<ovt::StdDryGasTable&>(*source.getGasTable())));
+    EXPECT_EQ(support::observe(*gas), support::observe(*source.getGasTable()));
     ASSERT_NE(m->getSolventTable(), nullptr);
     ASSERT_NE(m->getMiscibilityTable(), nullptr);
     EXPECT_NE(m->getSolventTable(), source.getSolventTable());

@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
-#include "DepthTableState.h"
+#include "Orv/Tess/Varnak/StdDepthTable.h"
 #include "Orv/Tess/Varnak/StdInitialCondition.h"
-#include "support/Expect.h"
+#include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
-using depthstate::fill;
-using depthstate::snapshot;
+using support::fill;
+using support::observe;
 using Property = IInitialCondition::Property;
 
 namespace {
@@ -57,14 +57,15 @@ TEST(StdInitialCondition, MakesDepthTablesOnDemandAndReportsMissingOnes) {
   EXPECT_TRUE(numbersAndKeys(ic).second.empty());  // failed lookups made nothing
 
   IDepthTable& rs = ic.getDepthTable(Property::DewPointPressure);
-  EXPECT_EQ(snapshot(rs), (std::vector<double>{0, 0}));
+  EXPECT_EQ(observe(rs), observe(StdDepthTable()));
   EXPECT_EQ(&view.getDepthTable(Property::DewPointPressure), &rs);
   EXPECT_EQ(&ic.getDepthTable(Property::DewPointPressure), &rs);  // no second table
   // Tables stay in place while others come and go.
-  fill(rs, {{100.0, 1.0}});
+  fill(rs, 1.0);
+  std::string const filled = observe(rs);
   for (int p = -4; p < 12; ++p) ic.getDepthTable(property(p));
   for (int p : {-3, -2, -1, 4, 4}) ic.deleteDepthTable(property(p));  // again: nothing happens
-  EXPECT_EQ(snapshot(rs), (std::vector<double>{1, 1, 100.0, 1.0}));
+  EXPECT_EQ(observe(rs), filled);
   EXPECT_EQ(numbersAndKeys(ic).second, (std::vector<int>{-4, 0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}));
 }
 
@@ -72,10 +73,10 @@ TEST(StdInitialCondition, CopiesCarryNameNumbersAndTheirOwnDepthTables) {
   StdInitialCondition source("South");
   source.setDatumDepth(1800.0);
   source.setWaterContactDepth(1950.0);
-  fill(source.getDepthTable(Property::SolutionGasOilRatio), {{1700.0, 80.0}, {1900.0, 95.0}});
+  fill(source.getDepthTable(Property::SolutionGasOilRatio), 1.0);
   source.getDepthTable(Property::Temperature);
   auto const state = numbersAndKeys(source);
-  auto const rsState = snapshot(source.getDepthTable(Property::SolutionGasOilRatio));
+  auto const rsState = observe(source.getDepthTable(Property::SolutionGasOilRatio));
 
   StdInitialCondition copy(source);
   StdInitialCondition assigned("Other");
@@ -85,11 +86,11 @@ TEST(StdInitialCondition, CopiesCarryNameNumbersAndTheirOwnDepthTables) {
     EXPECT_EQ(c->getName(), "South");
     EXPECT_EQ(numbersAndKeys(*c), state);
     IDepthTable& rs = c->getDepthTable(Property::SolutionGasOilRatio);
-    EXPECT_EQ(snapshot(rs), rsState);
+    EXPECT_EQ(observe(rs), rsState);
     rs.setProperty(0, 0, 1.0);
     c->deleteDepthTable(Property::Temperature);
   }
-  EXPECT_EQ(snapshot(source.getDepthTable(Property::SolutionGasOilRatio)), rsState);
+  EXPECT_EQ(observe(source.getDepthTable(Property::SolutionGasOilRatio)), rsState);
   EXPECT_EQ(numbersAndKeys(source), state);
   StdInitialCondition const& alias = source;
   source = alias;
@@ -100,5 +101,5 @@ TEST(StdInitialCondition, CopiesCarryNameNumbersAndTheirOwnDepthTables) {
   moveAssigned = std::move(moved);
   EXPECT_EQ(moveAssigned.getName(), "South");
   EXPECT_EQ(numbersAndKeys(moveAssigned), state);
-  EXPECT_EQ(snapshot(moveAssigned.getDepthTable(Property::SolutionGasOilRatio)), rsState);
+  EXPECT_EQ(observe(moveAssigned.getDepthTable(Property::SolutionGasOilRatio)), rsState);
 }

@@ -6,12 +6,12 @@
 
 #include "Orv/Tess/Varnak/IBrinePropertyTable.h"
 #include "Orv/Tess/Varnak/StdBrineComponent.h"
+#include "Orv/Tess/Varnak/StdBrinePropertyTable.h"
 #include "Orv/Tess/Varnak/StdWaterProperties.h"
-#include "support/Expect.h"
-#include "water/WaterState.h"
+#include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
-using waterstate::snapshot;
+using support::observe;
 using Salt = IBrineComponent::SaltMoleculeType;
 
 namespace {
@@ -21,30 +21,35 @@ Salt salt(int value) { return static_cast<Salt>(value); }
 }  // namespace
 
 TEST(StdWaterProperties, StartsEmptyAndKeepsEachScalarInItsOwnPlace) {
+  using W = IWaterProperties;
+  struct Scalar {
+    void (W::*set)(double);
+    double (W::*get)() const;
+  };
+  Scalar const scalars[] = {
+      {&W::setSurfaceDensity, &W::getSurfaceDensity},
+      {&W::setPressure, &W::getPressure},
+      {&W::setFormationVolumeFactor, &W::getFormationVolumeFactor},
+      {&W::setCompressibility, &W::getCompressibility},
+      {&W::setViscosity, &W::getViscosity},
+      {&W::setViscosibility, &W::getViscosibility},
+      {&W::setKValueCoefficientA, &W::getKValueCoefficientA},
+      {&W::setKValueCoefficientB, &W::getKValueCoefficientB},
+      {&W::setKValueCoefficientC, &W::getKValueCoefficientC},
+      {&W::setKValueCoefficientD, &W::getKValueCoefficientD},
+      {&W::setKValueCoefficientE, &W::getKValueCoefficientE},
+      {&W::setReferenceTemperature, &W::getReferenceTemperature},
+      {&W::setThermalExpansionCoefficient1, &W::getThermalExpansionCoefficient1},
+      {&W::setThermalExpansionCoefficient2, &W::getThermalExpansionCoefficient2},
+  };
   StdWaterProperties water;
-  auto const fresh = snapshot(water);
-  EXPECT_EQ(fresh.scalars, std::vector<double>(14, 0.0));
-  EXPECT_TRUE(fresh.components.empty());
-  EXPECT_FALSE(fresh.hasTable);
-
-  // Distinct values expose any setter wired to the wrong field.
-  water.setSurfaceDensity(1000.0);
-  water.setPressure(250.0);
-  water.setFormationVolumeFactor(1.02);
-  water.setCompressibility(4.5e-5);
-  water.setViscosity(0.5);
-  water.setViscosibility(1e-6);
-  water.setKValueCoefficientA(1.1);
-  water.setKValueCoefficientB(2.2);
-  water.setKValueCoefficientC(3.3);
-  water.setKValueCoefficientD(4.4);
-  water.setKValueCoefficientE(5.5);
-  water.setReferenceTemperature(60.0);
-  water.setThermalExpansionCoefficient1(3e-4);
-  water.setThermalExpansionCoefficient2(-2e-6);
-  EXPECT_EQ(snapshot(water).scalars,
-            (std::vector<double>{1000.0, 250.0, 1.02, 4.5e-5, 0.5, 1e-6, 1.1, 2.2, 3.3, 4.4, 5.5,
-                                 60.0, 3e-4, -2e-6}));
+  EXPECT_EQ(water.getNumBrineComponents(), 0);
+  EXPECT_EQ(water.getBrinePropertyTable(), nullptr);
+  for (Scalar const& s : scalars) EXPECT_EQ((water.*s.get)(), 0.0);
+  // Distinct values, all set before any is read, expose a setter wired to the wrong field.
+  for (std::size_t k = 0; k < std::size(scalars); ++k) (water.*scalars[k].set)(k + 0.5);
+  for (std::size_t k = 0; k < std::size(scalars); ++k)
+    EXPECT_EQ((water.*scalars[k].get)(), k + 0.5);
 }
 
 TEST(StdBrineComponent, NamesEverySaltByItsFormulaAndKeepsUnknownKinds) {
@@ -80,7 +85,7 @@ TEST(StdWaterProperties, MakesOneBrineComponentPerKindAndFindsItByNameAndIndex) 
   EXPECT_TRUE(water.hasBrineComponent(Salt::KCL));
   EXPECT_FALSE(water.hasBrineComponent(Salt::MGSO4));
 
-  auto const before = snapshot(water);
+  auto const before = observe(water);
   EXPECT_THROW_EXACT(water.makeBrineComponent(Salt::NACL), std::invalid_argument,
                      "IWaterProperties cannot make a duplicate brine component named 'NACL'");
   EXPECT_THROW_EXACT(water.makeBrineComponent(salt(12)), std::invalid_argument,
@@ -96,7 +101,7 @@ TEST(StdWaterProperties, MakesOneBrineComponentPerKindAndFindsItByNameAndIndex) 
     EXPECT_THROW_EXACT(water.getBrineComponent(index), std::range_error, text);
     EXPECT_THROW_EXACT(view.getBrineComponent(index), std::range_error, text);
   }
-  EXPECT_EQ(snapshot(water), before);
+  EXPECT_EQ(observe(water), before);
 
   // Retyping a component changes what lookups find; the earlier of two namesakes wins,
   // and the freed kind can be made again.
@@ -121,7 +126,7 @@ TEST(StdWaterProperties, OwnsAtMostOneBrinePropertyTable) {
   EXPECT_EQ(water.getBrinePropertyTable(), &first);
 
   IBrinePropertyTable& second = water.makeBrinePropertyTable();  // replaces, never refuses
-  EXPECT_EQ(snapshot(second), (std::vector<double>{0.0, 0.0, 0.0}));
+  EXPECT_EQ(observe(second), observe(StdBrinePropertyTable()));
   EXPECT_EQ(static_cast<StdWaterProperties const&>(water).getBrinePropertyTable(), &second);
   water.deleteBrinePropertyTable();
   EXPECT_EQ(water.getBrinePropertyTable(), nullptr);
@@ -136,14 +141,14 @@ TEST(StdWaterProperties, CopyDuplicatesComponentsAndBrineTable) {
   IBrinePropertyTable& table = source.makeBrinePropertyTable();
   table.setTableSize(2);
   table.setViscosity(1, 0.6);
-  auto const state = snapshot(source);
+  auto const state = observe(source);
 
   StdWaterProperties copy(source);
-  EXPECT_EQ(snapshot(copy), state);
+  EXPECT_EQ(observe(copy), state);
   copy.getBrinePropertyTable()->setViscosity(1, 9.0);
   copy.getBrineComponent(0).setSaltMoleculeType(Salt::K2SO4);
   copy.deleteBrinePropertyTable();
-  EXPECT_EQ(snapshot(source), state);
+  EXPECT_EQ(observe(source), state);
   StdWaterProperties const bare;
   EXPECT_EQ(StdWaterProperties(bare).getBrinePropertyTable(), nullptr);
 }
