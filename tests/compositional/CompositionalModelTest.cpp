@@ -15,7 +15,7 @@
 #include "Orv/Tess/Varnak/IReaction.h"
 #include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/StdCompositionalModel.h"
-#include "support/Expect.h"
+#include "support/Support.h"
 
 namespace {
 
@@ -27,20 +27,6 @@ using Model = ICompositionalModel;
 constexpr Type kPlain = static_cast<Type>(0);
 constexpr Type kAqueous = static_cast<Type>(1);
 
-// What a host can observe of the components, coefficient matrices, tables and reactions.
-struct Snapshot {
-  std::vector<std::pair<std::string, int>> components;      // name and type, by index
-  std::vector<std::map<std::pair<int, int>, double>> bics;  // general, then aqueous 1 to 3
-  std::vector<std::string> reactions;
-  bool hasSimpleKValueTable = false;
-  Names temperatureTables, compositionTables;
-  bool operator==(Snapshot const& o) const {
-    return components == o.components && bics == o.bics && reactions == o.reactions &&
-           hasSimpleKValueTable == o.hasSimpleKValueTable &&
-           temperatureTables == o.temperatureTables && compositionTables == o.compositionTables;
-  }
-};
-
 // The non-zero coefficients among the indices -1 to 9.
 std::map<std::pair<int, int>, double> entries(IBinaryInteractionCoefficients const& k) {
   std::map<std::pair<int, int>, double> out;
@@ -48,23 +34,6 @@ std::map<std::pair<int, int>, double> entries(IBinaryInteractionCoefficients con
     for (int j = i + 1; j < 10; ++j)
       if (k.getBIC(i, j) != 0.0) out[{i, j}] = k.getBIC(i, j);
   return out;
-}
-
-Snapshot snapshot(Model const& m) {
-  Snapshot s;
-  for (int i = 0; i < m.getNumComponents(); ++i) {
-    s.components.emplace_back(m.getComponent(i).getName(),
-                              static_cast<int>(m.getComponent(i).getType()));
-  }
-  s.bics.push_back(entries(m.getBICs()));
-  for (int n = 1; n <= 3; ++n) s.bics.push_back(entries(m.getAqueousBICs(n)));
-  for (unsigned long long r = 0; r < m.getNumReactions(); ++r) {
-    s.reactions.push_back(m.getReaction(r).getName());
-  }
-  s.hasSimpleKValueTable = m.hasSimpleKValueTable();
-  s.temperatureTables = m.getTemperatureKValueTableNames();
-  s.compositionTables = m.getCompositionKValueTableNames();
-  return s;
 }
 
 TEST(CompositionalModel, StartsEmptyWithTheDocumentedSettingsAndStoresEachAsGiven) {
@@ -129,7 +98,7 @@ TEST(CompositionalModel, RefusesDuplicateNamesUnknownTypesAndMissingComponents) 
   EXPECT_EQ(m.getComponentIndex("c1"), -1);  // names compare byte for byte
   EXPECT_FALSE(m.hasComponent("c1"));
   EXPECT_TRUE(m.hasComponent("C1"));
-  Snapshot const before = snapshot(m);
+  std::string const before = support::observe(m);
 
   struct Case {
     std::string name;
@@ -154,7 +123,7 @@ TEST(CompositionalModel, RefusesDuplicateNamesUnknownTypesAndMissingComponents) 
     EXPECT_THROW_EXACT(m.getComponentAsAqueousSolubleComponent(bad), std::range_error, message);
     EXPECT_THROW_EXACT(m.deleteComponent(bad), std::range_error, message);
   }
-  EXPECT_EQ(snapshot(m), before);
+  EXPECT_EQ(support::observe(m), before);
 }
 
 TEST(CompositionalModel, AqueousIndicesCountOnlyTheAqueousSolubleComponents) {
@@ -175,7 +144,7 @@ TEST(CompositionalModel, AqueousIndicesCountOnlyTheAqueousSolubleComponents) {
   EXPECT_FALSE(m.hasAqueousSolubleComponent("K1"));
   EXPECT_FALSE(m.hasAqueousSolubleComponent("K9"));
 
-  Snapshot const before = snapshot(m);
+  std::string const before = support::observe(m);
   for (int bad : {-1, 2}) {
     std::string const message = "Invalid IAqueousSolubleComponent index (" + std::to_string(bad) +
                                 ") passed to ICompositionalModel.";
@@ -195,7 +164,7 @@ TEST(CompositionalModel, AqueousIndicesCountOnlyTheAqueousSolubleComponents) {
     EXPECT_THROW_EXACT(m.getComponentAsAqueousSolubleComponent(name), std::runtime_error, message);
     EXPECT_THROW_EXACT(c.getComponentAsAqueousSolubleComponent(name), std::runtime_error, message);
   }
-  EXPECT_EQ(snapshot(m), before);
+  EXPECT_EQ(support::observe(m), before);
 
   // Deleting a component renumbers the aqueous indices with the component indices.
   m.deleteComponent(1);
@@ -291,7 +260,7 @@ TEST(CompositionalModel, MakesEachTableOnceReplacesTheViscosityIndexTableAndName
   EXPECT_EQ(c.getReaction(1).getName(), "CRACK");
   EXPECT_TRUE(c.hasReaction("CRACK"));
   EXPECT_FALSE(c.hasReaction("crack"));
-  Snapshot const before = snapshot(m);
+  std::string const before = support::observe(m);
   EXPECT_THROW_EXACT(m.makeReaction("BURN"), std::invalid_argument,
                      "ICompositionalModel cannot make a duplicate reaction named 'BURN'");
   EXPECT_THROW_EXACT(c.getReaction(2), std::range_error,
@@ -299,7 +268,7 @@ TEST(CompositionalModel, MakesEachTableOnceReplacesTheViscosityIndexTableAndName
   EXPECT_THROW_EXACT(m.getReaction(18446744073709551615ull), std::range_error,
                      "Invalid IReaction index (18446744073709551615) passed to "
                      "ICompositionalModel.");
-  EXPECT_EQ(snapshot(m), before);
+  EXPECT_EQ(support::observe(m), before);
 }
 
 }  // namespace
