@@ -155,8 +155,7 @@ TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesIn
   auto after = snapshot(target);
   // Water made new holds the source's six numbers and its own defaults otherwise; made
   // tables are of the plain kinds unless the source's is compressible.
-  EXPECT_EQ(after.fluid.water,
-            withSixNumbersOf(waterstate::snapshot(StdWaterProperties()), *from.fluid.water));
+  EXPECT_EQ(after.fluid.water, withSixNumbersOf(snapshot(StdWaterProperties()), *from.fluid.water));
   EXPECT_EQ(after.gas, (Table{kind<StdGasTable>(), from.gas->rows, {}}));
   Values made{0, 0, 0, 0};  // new thermal values, then the source's pairs
   made.insert(made.end(), from.oil.at(2).extras.begin() + 4, from.oil.at(2).extras.end());

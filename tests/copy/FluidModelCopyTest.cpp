@@ -67,7 +67,7 @@ TEST(WaterPropertiesCopy, TransfersExactlyTheSixBasicNumbersInOrder) {
   fillWater(target, 200.0, Salt::KCL);
   target.makeBrineComponent(Salt::CACL2);
   target.makeBrinePropertyTable().setReferencePressure(55.0);
-  auto const before = waterstate::snapshot(target);
+  auto const before = snapshot(target);
   log.take();
   copy(source, target, -1);  // every bit set: the water copy looks at none
   EXPECT_EQ(log.take(),
@@ -75,7 +75,7 @@ TEST(WaterPropertiesCopy, TransfersExactlyTheSixBasicNumbersInOrder) {
             "S.getFormationVolumeFactor() T.setFormationVolumeFactor(103) "
             "S.getCompressibility() T.setCompressibility(104) S.getViscosity() "
             "T.setViscosity(105) S.getViscosibility() T.setViscosibility(106)");
-  EXPECT_EQ(waterstate::snapshot(target), withSixNumbersOf(before, waterstate::snapshot(source)));
+  EXPECT_EQ(snapshot(target), withSixNumbersOf(before, snapshot(source)));
 }
 
 TEST(InitialConditionCopy, TransfersTheSixNumbersInOrderAndTheDepthTablesUnderBitFourOnly) {

@@ -4,6 +4,7 @@
 #ifndef ORV_TESS_VARNAK_TESTS_COPY_STATE_H
 #define ORV_TESS_VARNAK_TESTS_COPY_STATE_H
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <map>
@@ -16,6 +17,7 @@
 
 #include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
 #include "Orv/Tess/Varnak/IBlackOilModel.h"
+#include "Orv/Tess/Varnak/IBrinePropertyTable.h"
 #include "Orv/Tess/Varnak/ICompositionalModel.h"
 #include "Orv/Tess/Varnak/ICompressibleOilTable.h"
 #include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
@@ -29,57 +31,88 @@
 #include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
 #include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
 #include "Orv/Tess/Varnak/ITemperatureTable.h"
-#include "blackoil/TableProbe.h"
-#include "initial/DepthTableState.h"
-#include "water/WaterState.h"
+#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "support/Observe.h"
 
 namespace state {
 
 using namespace Orv::Tess::Varnak;
 using Values = std::vector<double>;
-using waterstate::WaterState;
 
 inline std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-// ---- Black-oil tables, read and written through the black-oil tests' probe.
-using probe::setKey;
-using probe::setUnder;
+// ---- Black-oil tables. The oil and gas interfaces name their two keys differently;
+// key()/setKey() and under()/setUnder() hide the difference.
+inline double key(IOilTable const& t, int i) { return t.getGasOilRatio(i); }
+inline double key(IGasTable const& t, int i) { return t.getPressure(i); }
+inline void setKey(IOilTable& t, int i, double v) { t.setGasOilRatio(i, v); }
+inline void setKey(IGasTable& t, int i, double v) { t.setPressure(i, v); }
+inline double under(IOilTable const& t, int i, int j) { return t.getPressure(i, j); }
+inline double under(IGasTable const& t, int i, int j) { return t.getOilGasRatio(i, j); }
+inline void setUnder(IOilTable& t, int i, int j, double v) { t.setPressure(i, j, v); }
+inline void setUnder(IGasTable& t, int i, int j, double v) { t.setOilGasRatio(i, j, v); }
 
 // Surface density, row count, then each row: its key, entry count and entries.
 template <class Table>
 Values rows(Table const& t) {
   Values s{t.getSurfaceDensity(), double(t.getSaturatedSize())};
   for (int i = 0; i < t.getSaturatedSize(); ++i) {
-    s.insert(s.end(), {probe::key(t, i), double(t.getUndersaturatedSize(i))});
+    s.insert(s.end(), {key(t, i), double(t.getUndersaturatedSize(i))});
     for (int j = 0; j < t.getUndersaturatedSize(i); ++j) {
-      s.insert(s.end(),
-               {probe::under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
+      s.insert(s.end(), {under(t, i, j), t.getFormationVolumeFactor(i, j), t.getViscosity(i, j)});
     }
   }
   return s;
 }
 
-// What the table's kind holds beside its rows (for a compressible table its four thermal
-// values, then its per-row pairs), read and written through the kind's own interface.
+// What the table's kind holds beside its rows, in a fixed order (for a compressible table
+// its four thermal values, then its per-row pairs), and a setter of each from a seed.
 inline Values extras(IOilTable const& t) {
-  if (auto const* k = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
-    return probe::extras(*k);
+  Values v;
+  if (auto const* k = dynamic_cast<IDeadOilTable const*>(&t)) {
+    v = {k->getBubblePointPressure(), k->getDissolvedGas()};
   }
-  if (auto const* k = dynamic_cast<IDeadOilTable const*>(&t)) return probe::extras(*k);
-  if (auto const* k = dynamic_cast<ICompressibleOilTable const*>(&t)) return probe::extras(*k);
-  return {};
+  if (auto const* k = dynamic_cast<IDeadOilConstantCompressTable const*>(&t)) {
+    v.insert(v.end(), {k->getOilCompressibility(), k->getOilViscosibility()});
+  }
+  if (auto const* k = dynamic_cast<ICompressibleOilTable const*>(&t)) {
+    v = {k->getMolecularWeight(), k->getSpecificHeat(), k->getTemperatureExpansionCoefficient(),
+         k->getTemperatureSquaredExpansionCoefficient()};
+    for (int i = 0; i < t.getSaturatedSize(); ++i) {
+      v.insert(v.end(), {k->getCompressibility(i), k->getViscosibility(i)});
+    }
+  }
+  return v;
 }
 inline Values extras(IGasTable const& t) {
   auto const* k = dynamic_cast<IDryGasTable const*>(&t);
-  return k ? probe::extras(*k) : Values{};
+  return k ? Values{k->getDewPointPressure(), k->getVaporizedOil()} : Values{};
 }
 inline void setExtras(IOilTable& t, double seed) {
-  if (auto* k = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) return probe::setExtras(*k, seed);
-  if (auto* k = dynamic_cast<IDeadOilTable*>(&t)) return probe::setExtras(*k, seed);
-  if (auto* k = dynamic_cast<ICompressibleOilTable*>(&t)) probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<IDeadOilTable*>(&t)) {
+    k->setBubblePointPressure(seed + 1.0);
+    k->setDissolvedGas(seed + 2.0);
+  }
+  if (auto* k = dynamic_cast<IDeadOilConstantCompressTable*>(&t)) {
+    k->setOilCompressibility(seed + 3.0);
+    k->setOilViscosibility(seed + 4.0);
+  }
+  if (auto* k = dynamic_cast<ICompressibleOilTable*>(&t)) {
+    k->setMolecularWeight(seed + 1.0);
+    k->setSpecificHeat(seed + 2.0);
+    k->setTemperatureExpansionCoefficient(seed + 3.0);
+    k->setTemperatureSquaredExpansionCoefficient(seed + 4.0);
+    for (int i = 0; i < t.getSaturatedSize(); ++i) {
+      k->setCompressibility(i, seed + 10.0 + i);
+      k->setViscosibility(i, seed + 20.0 + i);
+    }
+  }
 }
 inline void setExtras(IGasTable& t, double seed) {
-  if (auto* k = dynamic_cast<IDryGasTable*>(&t)) probe::setExtras(*k, seed);
+  if (auto* k = dynamic_cast<IDryGasTable*>(&t)) {
+    k->setDewPointPressure(seed + 1.0);
+    k->setVaporizedOil(seed + 2.0);
+  }
 }
 
 // One row per entry count in `entries`, then every value of the kind's own.
@@ -132,7 +165,14 @@ inline Values snapshot(IMiscibilityTable const& t) {
 inline IInitialCondition::Property depthKey(int k) {
   return static_cast<IInitialCondition::Property>(k);
 }
-using depthstate::snapshot;
+inline Values snapshot(IDepthTable const& t) {
+  Values s{double(t.getNumDepths()), double(t.getNumComponents())};
+  for (int d = 0; d < t.getNumDepths(); ++d) {
+    s.push_back(t.getDepth(d));
+    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(d, c));
+  }
+  return s;
+}
 // Depth base + 10 d, value base + 10 d + c + 1.
 inline void fill(IDepthTable& t, int depths, int components, double base) {
   t.setNumComponents(components);
@@ -183,6 +223,24 @@ inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMol
   }
   w.makeBrineComponent(salt);
 }
+// Water: its fourteen scalars, then its salts and brine table as a host reads them.
+struct WaterState {
+  Values scalars;
+  std::string rest;
+  bool operator==(WaterState const& o) const { return scalars == o.scalars && rest == o.rest; }
+};
+inline WaterState snapshot(IWaterProperties const& w) {
+  WaterState s{{w.getSurfaceDensity(), w.getPressure(), w.getFormationVolumeFactor(),
+                w.getCompressibility(), w.getViscosity(), w.getViscosibility(),
+                w.getKValueCoefficientA(), w.getKValueCoefficientB(), w.getKValueCoefficientC(),
+                w.getKValueCoefficientD(), w.getKValueCoefficientE(), w.getReferenceTemperature(),
+                w.getThermalExpansionCoefficient1(), w.getThermalExpansionCoefficient2()},
+               ""};
+  for (int i = 0; i < w.getNumBrineComponents(); ++i)
+    s.rest += w.getBrineComponent(i).getName() + " ";
+  if (IBrinePropertyTable const* t = w.getBrinePropertyTable()) s.rest += support::observe(*t);
+  return s;
+}
 // The target's water with the six basic numbers (the first six scalars) of the source.
 inline WaterState withSixNumbersOf(WaterState target, WaterState const& source) {
   std::copy(source.scalars.begin(), source.scalars.begin() + 6, target.scalars.begin());
@@ -228,7 +286,7 @@ struct Fluid {
 inline Fluid fluid(IFluidModel& model) {
   IFluidModel const& view = model;
   Fluid s{model.getName(), std::nullopt, {}, {}};
-  if (auto const* water = view.getWaterProperties()) s.water = waterstate::snapshot(*water);
+  if (auto const* water = view.getWaterProperties()) s.water = snapshot(*water);
   for (auto const& name : model.getInitialConditionNames()) {
     s.initialConditions[name] = snapshot(view.getInitialCondition(name));
   }

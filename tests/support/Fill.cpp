@@ -219,11 +219,12 @@ void fill(IComponent& c, double seed) {
   c.setOilViscosityCorrelation(static_cast<IComponent::OilViscosityCorrelation>(v.choice(3)));
   c.setOilViscosityCorrelationUsage(
       static_cast<IComponent::OilViscosityCorrelationUsage>(v.choice(2)));
-  for (int phase = 0; phase < 3; ++phase) {
-    auto const p = static_cast<IComponent::PhaseType>(phase);
-    c.setDensityType(p, static_cast<IComponent::DensityType>(v.choice(2)));
-    c.setViscosityType(p, static_cast<IComponent::ViscosityType>(v.choice(2)));
-  }
+  c.setDensityType(IComponent::PhaseType::Oil, static_cast<IComponent::DensityType>(v.choice(2)));
+  c.setDensityType(IComponent::PhaseType::Gas, static_cast<IComponent::DensityType>(v.choice(2)));
+  c.setViscosityType(IComponent::PhaseType::Gas,
+                     static_cast<IComponent::ViscosityType>(v.choice(2)));
+  c.setViscosityType(IComponent::PhaseType::Water,
+                     static_cast<IComponent::ViscosityType>(v.choice(2)));
 }
 
 void fill(IReaction& r, double seed, int components) {
@@ -296,7 +297,7 @@ void furnish(IAqueousSolubleComponent& c, double seed) {
   fill(c, seed);
   fill(c.makeSolubilityTable(), seed + 0.1, 2);
   fill(c.makeSolubilityWaterPropertiesTable(), seed + 0.2, 3);
-  fill(c.makeTemperatureSolubilityTable("At 80 C"), seed + 0.3, 2);
+  fill(c.makeTemperatureSolubilityTable("At reservoir temperature 80 C"), seed + 0.3, 2);
   fill(c.makeSaltSolubilityTable("Formation brine of the lower zone"), seed + 0.4, 2);
   fill(c.makeInteractionSolubilityTable("With H2S"), seed + 0.5, 1);
 }
@@ -324,6 +325,7 @@ void furnishCompositional(ICompositionalModel& m, double seed) {
           seed + 0.62);
   fill(m.makeComponent("Intermediate pseudo-component C2-C6", IComponent::Type::Plain),
        seed + 0.63);
+  fill(m.makeComponent("Heavy pseudo-component C7+", IComponent::Type::Plain), seed + 0.635);
   m.getBICs().setBIC(0, 2, seed + 0.64);
   m.getBICs().setBIC(1, 0, seed + 0.65);
   m.getAqueousBICs(1).setBIC(1, 1, seed + 0.66);
@@ -369,7 +371,7 @@ void furnish(ISeparatorModel& m, double seed) {
 }
 
 void furnish(ITracerModel& m, double seed) {
-  m.setComponentName("Injected brine tracer");
+  m.setComponentName("Water of the injected brine");
   using Type = ITracerModel::DepthTableType;
   fill(m.makeDepthTable(Type::FreePhaseConcentration, 0), seed + 0.1);
   fill(m.makeDepthTable(Type::FreePhaseConcentration, 1), seed + 0.2, 2);
@@ -378,10 +380,11 @@ void furnish(ITracerModel& m, double seed) {
 
 void furnish(IFluidModels& r, double seed) {
   furnish(r.makeBlackOilModel("North field black oil", false), seed + 0.01);
+  furnish(r.makeBlackOilModel("North field black oil", true), seed + 0.015);
   furnish(r.makeCompositionalModel("South", false), seed + 0.02);
   furnish(r.makeSeparatorModel("Export"), seed + 0.03);
   furnish(r.makeSeparatorModel("Export"), seed + 0.04);
-  furnish(r.makeTracerModel("Brine tracer"), seed + 0.05);
+  furnish(r.makeTracerModel("Injected brine tracer of well I-4"), seed + 0.05);
   fill(r.makeTrackingModel(), seed + 0.06);
 }
 

@@ -51,10 +51,10 @@ void fill(ovt::ITrackingModel& tracking, double seed);  // and two tracked names
 // "Deep eastern fault block", two temperature tables and the part of its kind: for a
 // black-oil model both densities, a gas table of the seed's kind and oil tables of the
 // four kinds in regions 1 to 4, solvent and miscibility tables; for a compositional model
-// three components (the second aqueous-soluble), interaction coefficients, every K-value
+// four components (the second aqueous-soluble), interaction coefficients, every K-value
 // table kind, the viscosity-index table, its scalars and one reaction. Separator model: a
 // group name and two stages. Tracer model: a component name and tables of both types.
-// Registry: a black-oil and a compositional model, a separator model in two versions, a
+// Registry: two black-oil models and a compositional one, a separator model in two versions, a
 // tracer model and tracking.
 void furnish(ovt::IWaterProperties& water, double seed);
 void furnish(ovt::IInitialCondition& condition, double seed);
