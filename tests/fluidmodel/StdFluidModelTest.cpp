@@ -31,7 +31,7 @@ TemperatureProperty temperatureKey(int value) { return static_cast<TemperaturePr
 Model furnishedWithoutTemperatureTables(double seed) {
   Model m("Field");
   support::furnish(m, seed);
-  for (int p = 0; p < 7; ++p) m.deleteTemperatureTable(temperatureKey(p));
+  for (int key : support::tableKeys()) m.deleteTemperatureTable(temperatureKey(key));
   return m;
 }
 
@@ -124,9 +124,11 @@ TEST(StdFluidModel, CopiesDuplicateAllButTheTemperatureTables) {
   Model copy(source);
   EXPECT_EQ(observe(copy), copied);
   // The copy's children are its own.
+  Names const conditions = copy.getInitialConditionNames();
+  ASSERT_EQ(conditions.size(), 2u);
   copy.getWaterProperties()->setViscosity(9.0);
-  copy.getInitialCondition("Crest").setDatumDepth(-1.0);
-  copy.deleteInitialCondition("Deep eastern fault block");
+  copy.getInitialCondition(*conditions.begin()).setDatumDepth(-1.0);
+  copy.deleteInitialCondition(*conditions.rbegin());
   EXPECT_EQ(observe(source), sourceState);
   Model const dry("Dry");
   EXPECT_EQ(Model(dry).getWaterProperties(), nullptr);

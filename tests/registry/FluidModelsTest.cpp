@@ -63,6 +63,16 @@ class CountingRegistry : public StdFluidModels {
 
 bool isBlackOil(IFluidModel& model) { return dynamic_cast<IBlackOilModel*>(&model) != nullptr; }
 
+// A fluid model of each kind ("North", "South"), separator "Export" in two versions and
+// tracer "Brine", each with content.
+void furnish(StdFluidModels& registry) {
+  support::furnish(registry.makeBlackOilModel("North", false), 1.0);
+  support::furnish(registry.makeCompositionalModel("South", false), 2.0);
+  support::furnish(registry.makeSeparatorModel("Export"), 3.0);
+  support::furnish(registry.makeSeparatorModel("Export"), 4.0);
+  support::furnish(registry.makeTracerModel("Brine"), 5.0);
+}
+
 }  // namespace
 
 TEST(FluidModels, UniqueNamesTakeTheFirstFreeSuffixOfTheRequestedName) {
@@ -115,7 +125,7 @@ TEST(FluidModels, WithoutUniqueNamingAnExistingModelOfTheSameKindIsReturned) {
 TEST(FluidModels, MissingObjectsRaiseTheirCollectionsErrorAndChangeNothing) {
   StdFluidModels registry;
   StdFluidModels const& view = registry;
-  support::furnish(registry, 1.0);  // "North field black oil", "South", "Export" 0 and 1, …
+  furnish(registry);
   std::string const before = observe(registry);
   Cases const cases = {
       {[&] { registry.getFluidModel(""); }, "Fluid model '' does not exist"},
@@ -130,7 +140,7 @@ TEST(FluidModels, MissingObjectsRaiseTheirCollectionsErrorAndChangeNothing) {
       {[&] { registry.getSeparatorModel("Export", static_cast<std::size_t>(-1)); },
        "Separator model 'Export', version '18446744073709551615' does not exist"},
       {[&] { registry.getTracerModel("South"); }, "Tracer model 'South' does not exist"},
-      {[&] { view.getTracerModel("brine tracer"); }, "Tracer model 'brine tracer' does not exist"},
+      {[&] { view.getTracerModel("brine"); }, "Tracer model 'brine' does not exist"},
       {[&] { registry.deleteTracerModel(""); }, "Tracer model '' does not exist"},
   };
   for (auto const& [call, message] : cases) {
@@ -138,8 +148,8 @@ TEST(FluidModels, MissingObjectsRaiseTheirCollectionsErrorAndChangeNothing) {
     EXPECT_EQ(observe(registry), before);
   }
   registry.deleteFluidModel("South");
-  EXPECT_EQ(registry.getFluidModelNames(), Names{"North field black oil"});
-  registry.deleteTracerModel("Brine tracer");
+  EXPECT_EQ(registry.getFluidModelNames(), Names{"North"});
+  registry.deleteTracerModel("Brine");
   EXPECT_TRUE(registry.getTracerModelNames().empty());
 }
 
@@ -211,12 +221,11 @@ TEST(FluidModels, TracerAndTrackingModelsAreMadeFreshAndDeletedQuietly) {
 
 TEST(FluidModels, ConstLookupsGoThroughTheOverridableOnes) {
   CountingRegistry registry;
-  support::furnish(registry, 1.0);
+  furnish(registry);
   CountingRegistry const& view = registry;
   EXPECT_EQ(&view.getFluidModel("South"), &registry.StdFluidModels::getFluidModel("South"));
   EXPECT_EQ(&view.getSeparatorModel("Export", 1),
             &registry.StdFluidModels::getSeparatorModel("Export", 1));
-  EXPECT_EQ(&view.getTracerModel("Brine tracer"),
-            &registry.StdFluidModels::getTracerModel("Brine tracer"));
+  EXPECT_EQ(&view.getTracerModel("Brine"), &registry.StdFluidModels::getTracerModel("Brine"));
   EXPECT_EQ(registry.lookups, 3);
 }

@@ -89,8 +89,10 @@ TEST(TracerModel, RegionsOfOneTypeMustFormAnUnbrokenRunFromZero) {
 
 TEST(TracerModel, CopiesShareTheirDepthTablesButNotTheirMaps) {
   StdTracerModel source("T");
-  support::furnish(source, 1.0);
   source.setComponentName("CO2");
+  support::fill(source.makeDepthTable(kFree, 0), 1.0);
+  support::fill(source.makeDepthTable(kFree, 1), 2.0);
+  support::fill(source.makeDepthTable(kSolution, 0), 3.0);
   StdTracerModel copy(source);
   EXPECT_EQ(observe(copy), observe(source));
   ITracerDepthTable* const shared = source.getDepthTable(kFree, 0);
