@@ -7,14 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "DepthTableState.h"
 #include "Orv/Tess/Varnak/DepthTableOperations.h"
 #include "Orv/Tess/Varnak/StdDepthTable.h"
-#include "support/Expect.h"
+#include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
-using depthstate::fill;
-using depthstate::snapshot;
 
 namespace {
 
@@ -53,6 +50,17 @@ class RowTable : public IDepthTable {
 };
 
 using Rows = std::vector<std::vector<double>>;
+
+// Sets the table to the given rows, each written as {depth, value0, value1, …}.
+void fill(IDepthTable& t, Rows const& rows) {
+  int const width = rows.empty() ? 0 : static_cast<int>(rows.front().size()) - 1;
+  t.setNumComponents(width);
+  t.setNumDepths(static_cast<int>(rows.size()));
+  for (int d = 0; d < t.getNumDepths(); ++d) {
+    t.setDepth(d, rows[d][0]);
+    for (int c = 0; c < width; ++c) t.setProperty(d, c, rows[d][c + 1]);
+  }
+}
 
 // Rows as {depth, value0, value1, …}, for comparing a whole table.
 Rows rows(IDepthTable const& t) {
@@ -223,7 +231,7 @@ TYPED_TEST(DepthTableOperations, NormalizesOneCompositionRow) {
 TEST(DepthTableOperationsOnStdDepthTable, PassOnTheTablesIndexErrors) {
   StdDepthTable table;
   fill(table, {{100, 1, 10}, {200, 2, 20}});
-  auto const before = snapshot(table);
+  auto const before = support::observe(table);
   for (bool extrapolate : {false, true}) {
     for (double depth : {50.0, 150.0, 250.0}) {
       EXPECT_THROW_EXACT(interpolate(table, depth, 2, extrapolate), std::range_error,
@@ -236,7 +244,7 @@ TEST(DepthTableOperationsOnStdDepthTable, PassOnTheTablesIndexErrors) {
                      "Invalid depth index in StdDepthTable");
   EXPECT_THROW_EXACT(normalizeComposition(table, -1), std::range_error,
                      "Invalid depth index in StdDepthTable");
-  EXPECT_EQ(snapshot(table), before);
+  EXPECT_EQ(support::observe(table), before);
 
   StdDepthTable single;
   fill(single, {{100, 1}});

@@ -5,29 +5,23 @@
 #include <set>
 #include <string>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "Orv/Tess/Varnak/IBlackOilModel.h"
 #include "Orv/Tess/Varnak/ICompositionalModel.h"
-#include "Orv/Tess/Varnak/ISeparatorStage.h"
-#include "Orv/Tess/Varnak/ITracerDepthTable.h"
 #include "Orv/Tess/Varnak/StdFluidModels.h"
 #include "Orv/Tess/Varnak/StdSeparatorModel.h"
-#include "Orv/Tess/Varnak/StdTracerModel.h"
 #include "Orv/Tess/Varnak/StdTrackingModel.h"
-#include "support/Expect.h"
+#include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
+using support::observe;
+using Names = std::set<std::string>;
 
 namespace {
 
-using Names = std::set<std::string>;
-
-struct Case {
-  char const* what;
-  std::function<void()> call;
-  std::string message;
-};
+using Cases = std::vector<std::pair<std::function<void()>, std::string>>;
 
 // A host's own separator model: the registry cannot copy it.
 class HostSeparatorModel : public ISeparatorModel {
@@ -68,8 +62,15 @@ class CountingRegistry : public StdFluidModels {
 };
 
 bool isBlackOil(IFluidModel& model) { return dynamic_cast<IBlackOilModel*>(&model) != nullptr; }
-bool isCompositional(IFluidModel& model) {
-  return dynamic_cast<ICompositionalModel*>(&model) != nullptr;
+
+// A fluid model of each kind ("North", "South"), separator "Export" in two versions and
+// tracer "Brine", each with content.
+void furnish(StdFluidModels& registry) {
+  support::furnish(registry.makeBlackOilModel("North", false), 1.0);
+  support::furnish(registry.makeCompositionalModel("South", false), 2.0);
+  support::furnish(registry.makeSeparatorModel("Export"), 3.0);
+  support::furnish(registry.makeSeparatorModel("Export"), 4.0);
+  support::furnish(registry.makeTracerModel("Brine"), 5.0);
 }
 
 }  // namespace
@@ -82,18 +83,16 @@ TEST(FluidModels, UniqueNamesTakeTheFirstFreeSuffixOfTheRequestedName) {
   // A gap left by a delete is filled first; the next name comes after the highest.
   registry.deleteFluidModel("Oil_1");
   EXPECT_EQ(registry.makeCompositionalModel("Oil", true).getName(), "Oil_1");
-  EXPECT_TRUE(isCompositional(registry.getFluidModel("Oil_1")));
+  EXPECT_FALSE(isBlackOil(registry.getFluidModel("Oil_1")));
   EXPECT_EQ(registry.makeBlackOilModel("Oil", true).getName(), "Oil_3");
   // Suffixes go on the requested name, never on an earlier candidate.
   EXPECT_EQ(registry.makeBlackOilModel("Oil_1", true).getName(), "Oil_1_1");
-
   // Only fluid models count: separator and tracer names are another name space.
   registry.makeSeparatorModel("Gas");
   registry.makeTracerModel("Gas");
   EXPECT_EQ(registry.makeCompositionalModel("Gas", true).getName(), "Gas");
   EXPECT_EQ(registry.makeCompositionalModel("", true).getName(), "");
   EXPECT_EQ(registry.makeCompositionalModel("", true).getName(), "_1");
-
   EXPECT_EQ(registry.getFluidModelNames(),
             (Names{"", "Gas", "Oil", "Oil_1", "Oil_1_1", "Oil_2", "Oil_3", "_1"}));
 }
@@ -104,25 +103,20 @@ TEST(FluidModels, WithoutUniqueNamingAnExistingModelOfTheSameKindIsReturned) {
   EXPECT_EQ(&registry.makeBlackOilModel("X", false), &first);
   ICompositionalModel& eos = registry.makeCompositionalModel("Y", false);
   EXPECT_EQ(&registry.makeCompositionalModel("Y", false), &eos);
-  EXPECT_EQ(registry.getFluidModelNames(), (Names{"X", "Y"}));
   EXPECT_EQ(&registry.getFluidModel("X"), static_cast<IFluidModel*>(&first));
-  EXPECT_TRUE(isBlackOil(registry.getFluidModel("X")));
-  EXPECT_FALSE(isCompositional(registry.getFluidModel("X")));
+  EXPECT_EQ(&registry.getFluidModel("Y"), static_cast<IFluidModel*>(&eos));
 
   // A name held by the other kind is refused, not renamed, and nothing changes.
-  std::vector<Case> const cases = {
-      {"black-oil over compositional", [&] { registry.makeBlackOilModel("Y", false); },
-       "Could not find black oil fluid 'Y'."},
-      {"compositional over black-oil", [&] { registry.makeCompositionalModel("X", false); },
-       "Could not find compositional fluid 'X'."},
-  };
-  for (Case const& c : cases) {
-    EXPECT_THROW_EXACT(c.call(), std::runtime_error, c.message);
-    EXPECT_EQ(registry.getFluidModelNames(), (Names{"X", "Y"})) << c.what;
-    EXPECT_EQ(&registry.getFluidModel("Y"), static_cast<IFluidModel*>(&eos)) << c.what;
+  std::string const before = observe(registry);
+  Cases const cases = {
+      {[&] { registry.makeBlackOilModel("Y", false); }, "Could not find black oil fluid 'Y'."},
+      {[&] { registry.makeCompositionalModel("X", false); },
+       "Could not find compositional fluid 'X'."}};
+  for (auto const& [call, message] : cases) {
+    EXPECT_THROW_EXACT(call(), std::runtime_error, message);
+    EXPECT_EQ(observe(registry), before);
   }
-
-  // With unique naming the same requests make new models beside the other kind.
+  // With unique naming the same request makes a new model beside the other kind.
   EXPECT_TRUE(isBlackOil(registry.makeBlackOilModel("Y", true)));
   EXPECT_EQ(registry.getFluidModelNames(), (Names{"X", "Y", "Y_1"}));
   EXPECT_TRUE(isBlackOil(registry.getFluidModel("Y_1")));
@@ -131,38 +125,32 @@ TEST(FluidModels, WithoutUniqueNamingAnExistingModelOfTheSameKindIsReturned) {
 TEST(FluidModels, MissingObjectsRaiseTheirCollectionsErrorAndChangeNothing) {
   StdFluidModels registry;
   StdFluidModels const& view = registry;
-  registry.makeBlackOilModel("B", false);
-  registry.makeSeparatorModel("S");
-  registry.makeSeparatorModel("S");
-  registry.makeTracerModel("T");
-
-  std::vector<Case> const cases = {
-      {"get fluid", [&] { registry.getFluidModel(""); }, "Fluid model '' does not exist"},
-      {"const get fluid", [&] { view.getFluidModel("b"); }, "Fluid model 'b' does not exist"},
-      {"delete fluid", [&] { registry.deleteFluidModel("B "); }, "Fluid model 'B ' does not exist"},
-      {"get separator", [&] { registry.getSeparatorModel("S", 5); },
-       "Separator model 'S', version '5' does not exist"},
-      {"const get separator", [&] { view.getSeparatorModel("S", 2); },
-       "Separator model 'S', version '2' does not exist"},
-      {"delete separator", [&] { registry.deleteSeparatorModel("s", 0); },
-       "Separator model 's', version '0' does not exist"},
-      {"huge version", [&] { registry.getSeparatorModel("S", static_cast<std::size_t>(-1)); },
-       "Separator model 'S', version '18446744073709551615' does not exist"},
-      {"get tracer", [&] { registry.getTracerModel("B"); }, "Tracer model 'B' does not exist"},
-      {"const get tracer", [&] { view.getTracerModel("t"); }, "Tracer model 't' does not exist"},
-      {"delete tracer", [&] { registry.deleteTracerModel(""); }, "Tracer model '' does not exist"},
+  furnish(registry);
+  std::string const before = observe(registry);
+  Cases const cases = {
+      {[&] { registry.getFluidModel(""); }, "Fluid model '' does not exist"},
+      {[&] { view.getFluidModel("south"); }, "Fluid model 'south' does not exist"},
+      {[&] { registry.deleteFluidModel("South "); }, "Fluid model 'South ' does not exist"},
+      {[&] { registry.getSeparatorModel("Export", 2); },
+       "Separator model 'Export', version '2' does not exist"},
+      {[&] { view.getSeparatorModel("Export", 5); },
+       "Separator model 'Export', version '5' does not exist"},
+      {[&] { registry.deleteSeparatorModel("export", 0); },
+       "Separator model 'export', version '0' does not exist"},
+      {[&] { registry.getSeparatorModel("Export", static_cast<std::size_t>(-1)); },
+       "Separator model 'Export', version '18446744073709551615' does not exist"},
+      {[&] { registry.getTracerModel("South"); }, "Tracer model 'South' does not exist"},
+      {[&] { view.getTracerModel("brine"); }, "Tracer model 'brine' does not exist"},
+      {[&] { registry.deleteTracerModel(""); }, "Tracer model '' does not exist"},
   };
-  for (Case const& c : cases) {
-    EXPECT_THROW_EXACT(c.call(), std::runtime_error, c.message);
-    EXPECT_EQ(registry.getFluidModelNames(), Names{"B"}) << c.what;
-    EXPECT_EQ(registry.getNumSeparatorModelVersions("S"), 2u) << c.what;
-    EXPECT_EQ(registry.getTracerModelNames(), Names{"T"}) << c.what;
+  for (auto const& [call, message] : cases) {
+    EXPECT_THROW_EXACT(call(), std::runtime_error, message);
+    EXPECT_EQ(observe(registry), before);
   }
-
-  registry.deleteFluidModel("B");
-  EXPECT_TRUE(registry.getFluidModelNames().empty());
-  EXPECT_THROW_EXACT(registry.getFluidModel("B"), std::runtime_error,
-                     "Fluid model 'B' does not exist");
+  registry.deleteFluidModel("South");
+  EXPECT_EQ(registry.getFluidModelNames(), Names{"North"});
+  registry.deleteTracerModel("Brine");
+  EXPECT_TRUE(registry.getTracerModelNames().empty());
 }
 
 TEST(FluidModels, SeparatorVersionsStayConsecutiveAndEmptiedNamesStayListed) {
@@ -170,56 +158,37 @@ TEST(FluidModels, SeparatorVersionsStayConsecutiveAndEmptiedNamesStayListed) {
   StdFluidModels const& view = registry;
   ISeparatorModel& v0 = registry.makeSeparatorModel("S");
   ISeparatorModel& v1 = registry.makeSeparatorModel("S");
-  v1.makeStage();
   EXPECT_NE(&v0, &v1);
   EXPECT_EQ(&registry.getSeparatorModel("S", 1), &v1);
   EXPECT_EQ(&view.getSeparatorModel("S", 0), &v0);
-  EXPECT_EQ(registry.getNumSeparatorModelVersions("S"), 2u);
   EXPECT_EQ(registry.getNumSeparatorModelVersions("Unknown"), 0u);
-
   registry.deleteSeparatorModel("S", 0);
   EXPECT_EQ(&registry.getSeparatorModel("S", 0), &v1);  // the former version 1
   EXPECT_FALSE(registry.hasSeparatorModel("S", 1));
   EXPECT_EQ(registry.getNumSeparatorModelVersions("S"), 1u);
-
   registry.deleteSeparatorModel("S", 0);
   EXPECT_EQ(registry.getSeparatorModelNames(), Names{"S"});
   EXPECT_FALSE(registry.hasSeparatorModel("S", 0));
   EXPECT_EQ(registry.getNumSeparatorModelVersions("S"), 0u);
-  EXPECT_THROW_EXACT(registry.getSeparatorModel("S", 0), std::runtime_error,
-                     "Separator model 'S', version '0' does not exist");
-
   ISeparatorModel& again = registry.makeSeparatorModel("S");
-  EXPECT_EQ(again.getNumStages(), 0);
   EXPECT_EQ(&registry.getSeparatorModel("S", 0), &again);
   registry.makeSeparatorModel("B");
   registry.makeSeparatorModel("a");
   EXPECT_EQ(registry.getSeparatorModelNames(), (Names{"B", "S", "a"}));
-}
 
-TEST(FluidModels, SeparatorModelsAreStoredAsDeepCopiesOfTheLibrarysOwnModel) {
-  StdFluidModels registry;
-  StdSeparatorModel train("Train");
-  train.setGroupName("North");
-  train.makeStage().setPressure(45.0);
-  train.makeStage().setPressure(1.0);
-
+  // A library model is stored as a deep copy, as the next version of its name.
+  StdSeparatorModel train("S");
+  support::furnish(train, 1.0);
   ISeparatorModel& stored = registry.makeSeparatorModel(train);
-  EXPECT_NE(&stored, static_cast<ISeparatorModel*>(&train));
   EXPECT_TRUE(stored == train);
-  EXPECT_EQ(&registry.getSeparatorModel("Train", 0), &stored);
-
-  // The host's model and the stored copy go their own ways.
-  train.getStage(1).setPressure(50.0);
-  train.deleteStage(1);
-  EXPECT_EQ(stored.getNumStages(), 2);
-  EXPECT_EQ(stored.getStage(1).getPressure(), 45.0);
-
-  // A stored version can be copied into the next version of its name.
-  ISeparatorModel& next = registry.makeSeparatorModel(registry.getSeparatorModel("Train", 0));
+  EXPECT_EQ(&registry.getSeparatorModel("S", 1), &stored);
+  std::string const storedState = observe(stored);
+  train.deleteStage(0);
+  EXPECT_EQ(observe(stored), storedState);
+  ISeparatorModel& next = registry.makeSeparatorModel(stored);  // a stored version too
   EXPECT_TRUE(next == stored);
-  EXPECT_EQ(registry.getNumSeparatorModelVersions("Train"), 2u);
-
+  // A host's own model cannot be copied: std::bad_cast, and nothing is stored.
+  std::string const before = observe(registry);
   HostSeparatorModel foreign;
   try {
     registry.makeSeparatorModel(foreign);
@@ -227,59 +196,36 @@ TEST(FluidModels, SeparatorModelsAreStoredAsDeepCopiesOfTheLibrarysOwnModel) {
   } catch (std::exception const& e) {
     EXPECT_EQ(std::string(typeid(e).name()), std::string(typeid(std::bad_cast).name()));
   }
-  EXPECT_EQ(registry.getSeparatorModelNames(), Names{"Train"});
-  EXPECT_EQ(registry.getNumSeparatorModelVersions("Train"), 2u);
+  EXPECT_EQ(observe(registry), before);
 }
 
-TEST(FluidModels, MakingATracerModelAgainReplacesItWithAFreshOne) {
-  StdFluidModels registry;
-  ITracerModel& first = registry.makeTracerModel("T");
-  first.setComponentName("CO2");
-  first.makeDepthTable(ITracerModel::DepthTableType::FreePhaseConcentration, 0).setNumDepths(2);
-  registry.makeTracerModel("B");
-
-  ITracerModel& second = registry.makeTracerModel("T");
-  EXPECT_EQ(&registry.getTracerModel("T"), &second);
-  EXPECT_EQ(second.getName(), "T");
-  EXPECT_EQ(second.getComponentName(), "");
-  EXPECT_EQ(second.getNumOfDepthTables(), 0);
-  EXPECT_EQ(registry.getTracerModelNames(), (Names{"B", "T"}));
-
-  registry.deleteTracerModel("T");
-  EXPECT_EQ(registry.getTracerModelNames(), Names{"B"});
-}
-
-TEST(FluidModels, TheTrackingModelIsMadeFreshAndDeletedQuietly) {
+TEST(FluidModels, TracerAndTrackingModelsAreMadeFreshAndDeletedQuietly) {
   StdFluidModels registry;
   StdFluidModels const& view = registry;
+  support::furnish(registry.makeTracerModel("T"), 1.0);
+  registry.makeTracerModel("B");
+  ITracerModel& second = registry.makeTracerModel("T");  // replaces the first
+  EXPECT_EQ(&registry.getTracerModel("T"), &second);
+  EXPECT_EQ(observe(second), observe(StdTracerModel("T")));
+  EXPECT_EQ(registry.getTracerModelNames(), (Names{"B", "T"}));
+
   EXPECT_EQ(registry.getTrackingModel(), nullptr);
   registry.deleteTrackingModel();  // none there: nothing happens
-  EXPECT_EQ(view.getTrackingModel(), nullptr);
-
-  ITrackingModel& first = registry.makeTrackingModel();
-  EXPECT_EQ(registry.getTrackingModel(), &first);
-  first.setHasGOCTracking(false);
-  first.setTrackingDepth(1500.0);
-  first.setTrackedComponentNames({"C1"});
-
-  ITrackingModel& second = registry.makeTrackingModel();
-  EXPECT_EQ(view.getTrackingModel(), &second);
-  EXPECT_TRUE(second.getHasGOCTracking());
-  EXPECT_EQ(second.getTrackingDepth(), 0.0);
-  EXPECT_TRUE(second.getTrackedComponentNames().empty());
-
+  support::fill(registry.makeTrackingModel(), 1.0);
+  ITrackingModel& fresh = registry.makeTrackingModel();
+  EXPECT_EQ(view.getTrackingModel(), &fresh);
+  EXPECT_EQ(observe(fresh), observe(StdTrackingModel()));
   registry.deleteTrackingModel();
-  EXPECT_EQ(registry.getTrackingModel(), nullptr);
+  EXPECT_EQ(view.getTrackingModel(), nullptr);
 }
 
 TEST(FluidModels, ConstLookupsGoThroughTheOverridableOnes) {
   CountingRegistry registry;
-  registry.makeBlackOilModel("B", false);
-  registry.makeSeparatorModel("S");
-  registry.makeTracerModel("T");
+  furnish(registry);
   CountingRegistry const& view = registry;
-  EXPECT_EQ(&view.getFluidModel("B"), &registry.StdFluidModels::getFluidModel("B"));
-  EXPECT_EQ(&view.getSeparatorModel("S", 0), &registry.StdFluidModels::getSeparatorModel("S", 0));
-  EXPECT_EQ(&view.getTracerModel("T"), &registry.StdFluidModels::getTracerModel("T"));
+  EXPECT_EQ(&view.getFluidModel("South"), &registry.StdFluidModels::getFluidModel("South"));
+  EXPECT_EQ(&view.getSeparatorModel("Export", 1),
+            &registry.StdFluidModels::getSeparatorModel("Export", 1));
+  EXPECT_EQ(&view.getTracerModel("Brine"), &registry.StdFluidModels::getTracerModel("Brine"));
   EXPECT_EQ(registry.lookups, 3);
 }

@@ -2,9 +2,9 @@
 
 #include <climits>
 #include <cmath>
-#include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Orv/Tess/Varnak/ISeparatorStage.h"
@@ -15,37 +15,6 @@
 using namespace Orv::Tess::Varnak;
 
 namespace {
-
-// Every value a stage reports, for whole-state comparisons.
-struct StageValues {
-  int index, liquid, vapour, kvalue, gasPlant, eos;
-  double temperature, pressure, nglTemperature, nglPressure;
-  bool operator==(StageValues const& o) const {
-    return index == o.index && liquid == o.liquid && vapour == o.vapour && kvalue == o.kvalue &&
-           gasPlant == o.gasPlant && eos == o.eos && temperature == o.temperature &&
-           pressure == o.pressure && nglTemperature == o.nglTemperature &&
-           nglPressure == o.nglPressure;
-  }
-};
-
-StageValues valuesOf(ISeparatorStage const& s) {
-  return {s.getStageIndex(),
-          s.getLiquidDestinationStageIndex(),
-          s.getVapourDestinationStageIndex(),
-          s.getKvalueTableNumber(),
-          s.getGasPlantTableNumber(),
-          s.getSurfaceEOSNumber(),
-          s.getTemperature(),
-          s.getPressure(),
-          s.getTemperatureForNGLdensity(),
-          s.getPressureForNGLdensity()};
-}
-
-std::vector<StageValues> stagesOf(ISeparatorModel const& m) {
-  std::vector<StageValues> all;
-  for (int k = 1; k <= m.getNumStages(); ++k) all.push_back(valuesOf(m.getStage(k)));
-  return all;
-}
 
 // A two-stage train as a host fills it: high-pressure stage to a stock-tank stage.
 StdSeparatorModel twoStageTrain() {
@@ -68,23 +37,21 @@ StdSeparatorModel twoStageTrain() {
 // other side through the interface only.
 class StageView : public ISeparatorStage {
  public:
-  explicit StageView(ISeparatorStage const& shown) : shown_(&shown) {}
-  int getStageIndex() const override { return shown_->getStageIndex(); }
-  double getTemperature() const override { return shown_->getTemperature(); }
-  double getPressure() const override { return shown_->getPressure(); }
+  explicit StageView(ISeparatorStage const& shown) : s_(&shown) {}
+  int getStageIndex() const override { return s_->getStageIndex(); }
+  double getTemperature() const override { return s_->getTemperature(); }
+  double getPressure() const override { return s_->getPressure(); }
   int getLiquidDestinationStageIndex() const override {
-    return shown_->getLiquidDestinationStageIndex();
+    return s_->getLiquidDestinationStageIndex();
   }
   int getVapourDestinationStageIndex() const override {
-    return shown_->getVapourDestinationStageIndex();
+    return s_->getVapourDestinationStageIndex();
   }
-  int getKvalueTableNumber() const override { return shown_->getKvalueTableNumber(); }
-  int getGasPlantTableNumber() const override { return shown_->getGasPlantTableNumber(); }
-  int getSurfaceEOSNumber() const override { return shown_->getSurfaceEOSNumber(); }
-  double getTemperatureForNGLdensity() const override {
-    return shown_->getTemperatureForNGLdensity();
-  }
-  double getPressureForNGLdensity() const override { return shown_->getPressureForNGLdensity(); }
+  int getKvalueTableNumber() const override { return s_->getKvalueTableNumber(); }
+  int getGasPlantTableNumber() const override { return s_->getGasPlantTableNumber(); }
+  int getSurfaceEOSNumber() const override { return s_->getSurfaceEOSNumber(); }
+  double getTemperatureForNGLdensity() const override { return s_->getTemperatureForNGLdensity(); }
+  double getPressureForNGLdensity() const override { return s_->getPressureForNGLdensity(); }
   void setStageIndex(int) override {}
   void setTemperature(double) override {}
   void setPressure(double) override {}
@@ -99,30 +66,7 @@ class StageView : public ISeparatorStage {
   bool operator==(ISeparatorStage const&) const override { return false; }
 
  private:
-  ISeparatorStage const* shown_;
-};
-
-// A host's own separator model that shows a library model through stage views.
-class TrainView : public ISeparatorModel {
- public:
-  explicit TrainView(StdSeparatorModel& shown) : shown_(shown) {
-    for (int k = 1; k <= shown.getNumStages(); ++k) stages_.emplace_back(shown.getStage(k));
-  }
-  std::string getName() override { return shown_.getName(); }
-  int getNumStages() const override { return static_cast<int>(stages_.size()); }
-  ISeparatorStage& makeStage() override { return stages_.front(); }
-  ISeparatorStage& getStage(int k) override { return stages_.at(static_cast<std::size_t>(k - 1)); }
-  ISeparatorStage const& getStage(int k) const override {
-    return stages_.at(static_cast<std::size_t>(k - 1));
-  }
-  void deleteStage(int) override {}
-  void setGroupName(std::string const&) override {}
-  std::string getGroupName() override { return shown_.getGroupName(); }
-  bool operator==(ISeparatorModel const&) const override { return false; }
-
- private:
-  StdSeparatorModel& shown_;
-  std::vector<StageView> stages_;
+  ISeparatorStage const* s_;
 };
 
 // A host's refinement of the library's model that counts its stage lookups.
@@ -139,47 +83,43 @@ class CountingTrain : public StdSeparatorModel {
 
 }  // namespace
 
-TEST(SeparatorStage, NewStageHasUnsetDestinationsAndTablesAndZeroConditions) {
-  StdSeparatorStage stage(4);
-  EXPECT_EQ(valuesOf(stage), (StageValues{4, -1, -1, -1, -1, -1, 0.0, 0.0, 0.0, 0.0}));
-  EXPECT_EQ(StdSeparatorStage().getStageIndex(), -1);
-}
-
 TEST(SeparatorModel, StagesCountFromOneInGetStageAndFromZeroInPositionsAndIndices) {
-  StdSeparatorModel train("T");
-  for (int i = 0; i < 3; ++i) train.makeStage().setPressure(10.0 * (i + 1));
-  ASSERT_EQ(train.getNumStages(), 3);
-  for (int k = 1; k <= 3; ++k) {
-    EXPECT_EQ(train.getStage(k).getStageIndex(), k - 1);
-    EXPECT_EQ(train.getStage(k).getPressure(), 10.0 * k);
-  }
+  StdSeparatorStage const fresh(4);  // destinations and tables unset, conditions zero
+  EXPECT_EQ((std::vector<double>{
+                double(fresh.getStageIndex()), double(fresh.getLiquidDestinationStageIndex()),
+                double(fresh.getVapourDestinationStageIndex()),
+                double(fresh.getKvalueTableNumber()), double(fresh.getGasPlantTableNumber()),
+                double(fresh.getSurfaceEOSNumber()), fresh.getTemperature(), fresh.getPressure(),
+                fresh.getTemperatureForNGLdensity(), fresh.getPressureForNGLdensity()}),
+            (std::vector<double>{4, -1, -1, -1, -1, -1, 0, 0, 0, 0}));
+  EXPECT_EQ(StdSeparatorStage().getStageIndex(), -1);
 
+  CountingTrain train("T");
+  for (int i = 0; i < 3; ++i) train.makeStage().setPressure(10.0 * (i + 1));
+  for (int k = 1; k <= 3; ++k) EXPECT_EQ(train.getStage(k).getStageIndex(), k - 1);
   train.getStage(3).setStageIndex(7);  // the host renumbers a stage its own way
   train.deleteStage(0);
   ASSERT_EQ(train.getNumStages(), 2);
-  EXPECT_EQ(train.getStage(1).getPressure(), 20.0);  // the former second stage
-  EXPECT_EQ(train.getStage(1).getStageIndex(), 0);
-  EXPECT_EQ(train.getStage(2).getPressure(), 30.0);
-  EXPECT_EQ(train.getStage(2).getStageIndex(), 1);  // 7 renumbered to its position
-
+  for (int k = 1; k <= 2; ++k) {
+    EXPECT_EQ(train.getStage(k).getPressure(), 10.0 * (k + 1));  // the former stages 2 and 3
+    EXPECT_EQ(train.getStage(k).getStageIndex(), k - 1);         // 7 renumbered to its position
+  }
   // The next stage continues after the current count, whatever indices the host set.
   train.getStage(2).setStageIndex(9);
   EXPECT_EQ(train.makeStage().getStageIndex(), 2);
+
+  // The const lookup goes through the overridable one.
+  train.lookups = 0;
+  EXPECT_EQ(static_cast<CountingTrain const&>(train).getStage(1).getPressure(), 20.0);
+  EXPECT_EQ(train.lookups, 1);
 }
 
 TEST(SeparatorModel, StageOutsideTheTrainRaisesWithItsZeroBasedPositionAndChangesNothing) {
   StdSeparatorModel train = twoStageTrain();
   StdSeparatorModel const& view = train;
-  std::vector<StageValues> const before = stagesOf(train);
-
-  struct Case {
-    std::function<void()> call;
-    std::string position;
-  };
-  std::vector<Case> const cases = {
+  std::vector<std::pair<std::function<void()>, std::string>> const cases = {
       {[&] { train.getStage(0); }, "-1"},
       {[&] { train.getStage(3); }, "2"},
-      {[&] { train.getStage(-5); }, "-6"},
       {[&] { train.getStage(INT_MIN); }, "-2147483649"},
       {[&] { view.getStage(0); }, "-1"},
       {[&] { view.getStage(3); }, "2"},
@@ -187,28 +127,27 @@ TEST(SeparatorModel, StageOutsideTheTrainRaisesWithItsZeroBasedPositionAndChange
       {[&] { train.deleteStage(2); }, "2"},
       {[&] { train.deleteStage(INT_MAX); }, "2147483647"},
   };
-  for (Case const& c : cases) {
-    EXPECT_THROW_EXACT(c.call(), std::runtime_error,
-                       "Separator stage with index '" + c.position + "' does not exist");
-    EXPECT_EQ(stagesOf(train), before) << c.position;
+  for (auto const& [call, position] : cases) {
+    EXPECT_THROW_EXACT(call(), std::runtime_error,
+                       "Separator stage with index '" + position + "' does not exist");
+    EXPECT_TRUE(train == twoStageTrain()) << position;
+    EXPECT_EQ(train.getStage(2).getStageIndex(), 1);
   }
-
   StdSeparatorModel empty("E");
   EXPECT_THROW_EXACT(empty.getStage(1), std::runtime_error,
                      "Separator stage with index '0' does not exist");
   EXPECT_THROW_EXACT(empty.deleteStage(0), std::runtime_error,
                      "Separator stage with index '0' does not exist");
-  EXPECT_EQ(empty.getNumStages(), 0);
 }
 
-TEST(SeparatorModel, EqualityComparesNamesGroupAndEveryStageValueButNotTheLastStageFlag) {
+TEST(SeparatorModel, EqualityReadsNameGroupAndEveryStageValueButNotTheLastStageFlag) {
   StdSeparatorModel const reference = twoStageTrain();
-  EXPECT_TRUE(twoStageTrain() == reference);
-
   StdSeparatorModel flagOnly = twoStageTrain();
   flagOnly.getStage(2).setIsLastStage(false);
   flagOnly.getStage(1).setIsLastStage(true);
   EXPECT_TRUE(flagOnly == reference);
+  // The other stage is read through its interface only.
+  EXPECT_TRUE(reference.getStage(2) == StageView(flagOnly.getStage(2)));
 
   using Change = std::function<void(StdSeparatorModel&)>;
   std::vector<std::pair<char const*, Change>> const changes = {
@@ -231,13 +170,12 @@ TEST(SeparatorModel, EqualityComparesNamesGroupAndEveryStageValueButNotTheLastSt
     change(changed);
     EXPECT_FALSE(changed == reference) << what;
     EXPECT_FALSE(reference == changed) << what;
+    for (int k = 1; k <= 2 && changed.getNumStages() == 2; ++k) {
+      EXPECT_EQ(reference.getStage(k) == StageView(changed.getStage(k)),
+                reference.getStage(k) == changed.getStage(k));
+    }
   }
-
-  StdSeparatorModel renamed("OtherTrain");
-  renamed = reference;  // assignment takes the name too
-  EXPECT_TRUE(renamed == reference);
   EXPECT_FALSE(StdSeparatorModel("OtherTrain") == StdSeparatorModel("FieldTrain"));
-
   // A value that is not a number equals nothing, not even itself.
   StdSeparatorModel withNaN = twoStageTrain();
   withNaN.getStage(1).setTemperature(std::nan(""));
@@ -247,41 +185,16 @@ TEST(SeparatorModel, EqualityComparesNamesGroupAndEveryStageValueButNotTheLastSt
 TEST(SeparatorModel, CopiesAreIndependentOfTheirSource) {
   StdSeparatorModel source = twoStageTrain();
   StdSeparatorModel copy(source);
-  ASSERT_TRUE(copy == source);
   EXPECT_EQ(copy.getName(), "FieldTrain");
   EXPECT_EQ(copy.getGroupName(), "North");
-
+  EXPECT_TRUE(copy == source);
   copy.getStage(1).setPressure(50.0);
   copy.deleteStage(1);
-  EXPECT_EQ(source.getNumStages(), 2);
-  EXPECT_EQ(source.getStage(1).getPressure(), 45.0);
+  EXPECT_TRUE(source == twoStageTrain());
 
   StdSeparatorModel assigned("X");
-  assigned = source;
+  assigned = source;  // the name too
   source.setGroupName("");
-  EXPECT_EQ(assigned.getGroupName(), "North");
-  EXPECT_EQ(assigned.getNumStages(), 2);
-}
-
-TEST(SeparatorModel, EqualityReadsTheOtherModelAndItsStagesThroughTheInterfaceOnly) {
-  StdSeparatorModel const reference = twoStageTrain();
-  StdSeparatorModel same = twoStageTrain();
-  EXPECT_TRUE(reference == TrainView(same));
-  EXPECT_TRUE(reference.getStage(2) == StageView(same.getStage(2)));
-
-  StdSeparatorModel regrouped = twoStageTrain();
-  regrouped.setGroupName("South");
-  EXPECT_FALSE(reference == TrainView(regrouped));
-  StdSeparatorModel colder = twoStageTrain();
-  colder.getStage(2).setTemperature(14.0);
-  EXPECT_FALSE(reference == TrainView(colder));
-  EXPECT_FALSE(reference.getStage(2) == StageView(colder.getStage(2)));
-}
-
-TEST(SeparatorModel, ConstStageLookupGoesThroughTheOverridableOne) {
-  CountingTrain train("T");
-  train.makeStage().setPressure(3.0);
-  CountingTrain const& view = train;
-  EXPECT_EQ(view.getStage(1).getPressure(), 3.0);
-  EXPECT_EQ(train.lookups, 1);
+  source.getStage(2).setPressure(3.0);
+  EXPECT_TRUE(assigned == twoStageTrain());
 }
