@@ -25,13 +25,20 @@ EXPORTED = re.compile(r"^(?:class|struct)\s+(?:ORV_TESS_VARNAK_API\s+)?(\w+)(?!\
 ENDS = ("public:", "protected:", "private:", "};", "}")
 
 
-def escape(text):
-    """Comment text with < and > shown as written (messages quote "<name>"), except in
-    `code`."""
-    parts = text.split("`")
-    for k in range(0, len(parts), 2):
-        parts[k] = parts[k].replace("<", "\\<").replace(">", "\\>")
-    return "`".join(parts)
+def escape(texts):
+    """The lines of one comment with < and > shown as written (messages name "<name>").
+    Doxygen shows quoted text and `code` as it stands; elsewhere they are escaped."""
+    quoted = False
+    out = []
+    for text in texts:
+        parts = re.split(r'(`[^`]*`|")', text)
+        for k, part in enumerate(parts):
+            if part == '"':
+                quoted = not quoted
+            elif not quoted and not part.startswith("`"):
+                parts[k] = part.replace("<", "\\<").replace(">", "\\>")
+        out.append("".join(parts))
+    return out
 
 
 def statement_end(lines, i):
@@ -57,30 +64,27 @@ def main():
         if not COMMENT.match(lines[i]):
             match = TRAILING.match(lines[i])
             if match and not lines[i].lstrip().startswith("#"):
-                out[i] = f"{match.group(1)}{match.group(2)}///< {escape(match.group(3))}"
+                out[i] = f"{match.group(1)}{match.group(2)}///< {escape([match.group(3)])[0]}"
             i += 1
             continue
         start = i
         while i < len(lines) and COMMENT.match(lines[i]):
             i += 1
         block = range(start, i)
-        following = lines[i] if i < len(lines) else ""
+        following = lines[i].strip() if i < len(lines) else ""
+        heading = not following or (following.startswith("#") and not following.startswith("#if"))
+        if heading and start > 0:
+            continue  # a heading, not the documentation of what follows
+        texts = escape([COMMENT.match(lines[k]).group(2) for k in block])
+        for k, text in zip(block, texts):
+            out[k] = f"{COMMENT.match(lines[k]).group(1)}/// {text}".rstrip()
         if start == 0:
             # The opening paragraph: the class's description, or the file's.
             target = "\\file"
             if len(exported) == 1:
                 target = f"\\class Orv::Tess::Varnak::{exported[0]}"
-            for k in block:
-                indent, text = COMMENT.match(lines[k]).groups()
-                out[k] = f"{indent}/// {escape(text)}".rstrip()
             out[block[-1]] += f" {target}"
             continue
-        directive = following.strip().startswith("#")
-        if not following.strip() or (directive and not following.strip().startswith("#if")):
-            continue  # a heading, not the documentation of what follows
-        for k in block:
-            indent, text = COMMENT.match(lines[k]).groups()
-            out[k] = f"{indent}/// {escape(text)}".rstrip()
         # The run of declarations the comment stands above.
         ends = []
         j = i
@@ -93,7 +97,7 @@ def main():
             j += 1
         # The comment documents each declaration of the run; the first takes it from
         # above, the others after their last line.
-        doc = " ".join(escape(COMMENT.match(lines[k]).group(2)) for k in block)
+        doc = " ".join(texts)
         for end in ends[1:]:
             out[end] += f"  ///< {doc}"
 
