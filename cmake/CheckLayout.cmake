@@ -27,6 +27,7 @@ set(allowed_copy frame copy)
 function(check_floors root out)
   set(faults "")
   file(GLOB folders LIST_DIRECTORIES true RELATIVE "${root}/src" "${root}/src/*")
+  list(REMOVE_ITEM folders CMakeLists.txt)  # the library's build file, with its source list
   foreach(floor IN LISTS folders)
     if(NOT IS_DIRECTORY "${root}/src/${floor}")
       list(APPEND faults "src/${floor}: sources belong in a floor folder")

@@ -26,8 +26,8 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 list(REMOVE_DUPLICATES ORV_WINE_DLL_DIRS)
 set(ORV_WINEPATH "${ORV_WINE_DLL_DIRS}")  # a;b: Wine's separator is CMake's
-set(ORV_WINEPREFIX "${CMAKE_BINARY_DIR}/wine-prefix")
-configure_file("${CMAKE_CURRENT_LIST_DIR}/wine-run.in" "${CMAKE_BINARY_DIR}/wine-run" @ONLY
+set(ORV_WINEPREFIX "${PROJECT_BINARY_DIR}/wine-prefix")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/wine-run.in" "${PROJECT_BINARY_DIR}/wine-run" @ONLY
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
     WORLD_READ WORLD_EXECUTE)
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_BINARY_DIR}/wine-run")
+set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_BINARY_DIR}/wine-run")

@@ -2,7 +2,7 @@
 # package g++-mingw-w64-x86-64-posix), producing Orv.Tess.Varnak.dll with its import
 # library libOrv.Tess.Varnak.dll.a and its version resource:
 #
-#   cmake -S . -B build-mingw -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+#   cmake --preset mingw        (CMakePresets.json; build-mingw/)
 #
 # With Wine installed (Debian packages wine and wine64) the project runs its Windows test
 # programs under wine64 (see cmake/Wine.cmake).

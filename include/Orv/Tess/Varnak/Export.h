@@ -22,6 +22,7 @@
 #ifndef ORV_TESS_VARNAK_EXPORT_H
 #define ORV_TESS_VARNAK_EXPORT_H
 
+// Marks a class, explicit instantiation or function as part of the exported interface.
 #if defined(_WIN32)
 #if defined(ORV_TESS_VARNAK_BUILDING)
 #define ORV_TESS_VARNAK_API __declspec(dllexport)

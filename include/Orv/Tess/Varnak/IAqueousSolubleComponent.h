@@ -26,6 +26,7 @@ class ITemperatureSolubilityTable;
 
 class ORV_TESS_VARNAK_API IAqueousSolubleComponent : public IComponent {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IAqueousSolubleComponent() = default;
   IAqueousSolubleComponent(IAqueousSolubleComponent const&) = default;
   IAqueousSolubleComponent& operator=(IAqueousSolubleComponent const&) = default;

@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IBinaryInteractionCoefficients {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IBinaryInteractionCoefficients() = default;
   IBinaryInteractionCoefficients(IBinaryInteractionCoefficients const&) = default;
   IBinaryInteractionCoefficients& operator=(IBinaryInteractionCoefficients const&) = default;

@@ -27,6 +27,7 @@ class ISolventTable;
 
 class ORV_TESS_VARNAK_API IBlackOilModel : public IFluidModel {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IBlackOilModel() = default;
   IBlackOilModel(IBlackOilModel const&) = default;
   IBlackOilModel& operator=(IBlackOilModel const&) = default;

@@ -31,6 +31,7 @@ class ORV_TESS_VARNAK_API IBrineComponent {
     MGSO4 = 11,  // magnesium sulphate
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IBrineComponent() = default;
   IBrineComponent(IBrineComponent const&) = default;
   IBrineComponent& operator=(IBrineComponent const&) = default;

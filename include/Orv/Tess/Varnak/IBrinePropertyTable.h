@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IBrinePropertyTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IBrinePropertyTable() = default;
   IBrinePropertyTable(IBrinePropertyTable const&) = default;
   IBrinePropertyTable& operator=(IBrinePropertyTable const&) = default;
@@ -25,6 +26,8 @@ class ORV_TESS_VARNAK_API IBrinePropertyTable {
   // Returns the number of rows.
   virtual int getTableSize() const = 0;
 
+  // The reference pressure and salt concentration the rows refer to (0.0 at first);
+  // stored as given.
   virtual void setReferencePressure(double value) = 0;
   virtual double getReferencePressure() const = 0;
   virtual void setReferenceSaltConcentration(double value) = 0;

@@ -132,6 +132,7 @@ class ORV_TESS_VARNAK_API IComponent {
     Mixture = 2,        // also drives the mixture viscosity
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IComponent() = default;
   IComponent(IComponent const&) = default;
   IComponent& operator=(IComponent const&) = default;

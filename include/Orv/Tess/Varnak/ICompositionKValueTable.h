@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ICompositionKValueTable : public IKValueTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ICompositionKValueTable() = default;
   ICompositionKValueTable(ICompositionKValueTable const&) = default;
   ICompositionKValueTable& operator=(ICompositionKValueTable const&) = default;

@@ -51,6 +51,7 @@ class ORV_TESS_VARNAK_API ICompositionalModel : public IFluidModel {
     ViscosityIndexTable = 3  // from the oil viscosity index table
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ICompositionalModel() = default;
   ICompositionalModel(ICompositionalModel const&) = default;
   ICompositionalModel& operator=(ICompositionalModel const&) = default;

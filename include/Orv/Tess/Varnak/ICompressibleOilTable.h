@@ -20,6 +20,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ICompressibleOilTable : public IOilTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ICompressibleOilTable() = default;
   ICompressibleOilTable(ICompressibleOilTable const&) = default;
   ICompressibleOilTable& operator=(ICompressibleOilTable const&) = default;

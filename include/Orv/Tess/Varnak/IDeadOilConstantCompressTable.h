@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IDeadOilConstantCompressTable : public IDeadOilTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IDeadOilConstantCompressTable() = default;
   IDeadOilConstantCompressTable(IDeadOilConstantCompressTable const&) = default;
   IDeadOilConstantCompressTable& operator=(IDeadOilConstantCompressTable const&) = default;

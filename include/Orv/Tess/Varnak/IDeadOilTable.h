@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IDeadOilTable : public IOilTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IDeadOilTable() = default;
   IDeadOilTable(IDeadOilTable const&) = default;
   IDeadOilTable& operator=(IDeadOilTable const&) = default;

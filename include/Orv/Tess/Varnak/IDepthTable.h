@@ -13,6 +13,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IDepthTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IDepthTable() = default;
   IDepthTable(IDepthTable const&) = default;
   IDepthTable& operator=(IDepthTable const&) = default;

@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IDryGasTable : public IGasTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IDryGasTable() = default;
   IDryGasTable(IDryGasTable const&) = default;
   IDryGasTable& operator=(IDryGasTable const&) = default;

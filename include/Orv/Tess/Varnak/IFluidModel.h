@@ -33,6 +33,7 @@ class ORV_TESS_VARNAK_API IFluidModel {
     VaporPressure = 6,      // component vapour pressure against temperature
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IFluidModel() = default;
   IFluidModel(IFluidModel const&) = default;
   IFluidModel& operator=(IFluidModel const&) = default;

@@ -26,6 +26,7 @@ class ITrackingModel;
 
 class ORV_TESS_VARNAK_API IFluidModels {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IFluidModels() = default;
   IFluidModels(IFluidModels const&) = default;
   IFluidModels& operator=(IFluidModels const&) = default;

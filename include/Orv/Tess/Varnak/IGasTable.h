@@ -26,6 +26,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IGasTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IGasTable() = default;
   IGasTable(IGasTable const&) = default;
   IGasTable& operator=(IGasTable const&) = default;

@@ -36,6 +36,7 @@ class ORV_TESS_VARNAK_API IInitialCondition {
     Pressure = 11,             // initial pressure against depth, where not equilibrated
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IInitialCondition() = default;
   IInitialCondition(IInitialCondition const&) = default;
   IInitialCondition& operator=(IInitialCondition const&) = default;

@@ -17,6 +17,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IInteractionSolubilityTable : public ISolubilityWaterPropertiesTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IInteractionSolubilityTable() = default;
   IInteractionSolubilityTable(IInteractionSolubilityTable const&) = default;
   IInteractionSolubilityTable(IInteractionSolubilityTable&&) = default;

@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IKValueTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IKValueTable() = default;
   IKValueTable(IKValueTable const&) = default;
   IKValueTable& operator=(IKValueTable const&) = default;

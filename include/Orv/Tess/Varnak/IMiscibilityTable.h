@@ -16,6 +16,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IMiscibilityTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IMiscibilityTable() = default;
   IMiscibilityTable(IMiscibilityTable const&) = default;
   IMiscibilityTable& operator=(IMiscibilityTable const&) = default;

@@ -26,6 +26,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IOilTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IOilTable() = default;
   IOilTable(IOilTable const&) = default;
   IOilTable& operator=(IOilTable const&) = default;

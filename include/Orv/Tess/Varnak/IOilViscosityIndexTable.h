@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API IOilViscosityIndexTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IOilViscosityIndexTable() = default;
   IOilViscosityIndexTable(IOilViscosityIndexTable const&) = default;
   IOilViscosityIndexTable& operator=(IOilViscosityIndexTable const&) = default;

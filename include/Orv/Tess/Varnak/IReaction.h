@@ -36,6 +36,7 @@ class ORV_TESS_VARNAK_API IReaction {
     NoPhase = 5,             // "NONE": the component does not enter the rate
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IReaction() = default;
   IReaction(IReaction const&) = default;
   IReaction& operator=(IReaction const&) = default;

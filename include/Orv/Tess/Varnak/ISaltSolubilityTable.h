@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ISaltSolubilityTable : public ISolubilityWaterPropertiesTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISaltSolubilityTable() = default;
   ISaltSolubilityTable(ISaltSolubilityTable const&) = default;
   ISaltSolubilityTable(ISaltSolubilityTable&&) = default;

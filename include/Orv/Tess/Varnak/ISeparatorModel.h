@@ -19,6 +19,7 @@ class ISeparatorStage;
 
 class ORV_TESS_VARNAK_API ISeparatorModel {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISeparatorModel() = default;
   ISeparatorModel(ISeparatorModel const&) = default;
   ISeparatorModel& operator=(ISeparatorModel const&) = default;

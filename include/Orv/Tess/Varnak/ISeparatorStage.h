@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ISeparatorStage {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISeparatorStage() = default;
   ISeparatorStage(ISeparatorStage const&) = default;
   ISeparatorStage& operator=(ISeparatorStage const&) = default;

@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ISolubilityTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISolubilityTable() = default;
   ISolubilityTable(ISolubilityTable const&) = default;
   ISolubilityTable& operator=(ISolubilityTable const&) = default;

@@ -16,6 +16,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ISolubilityWaterPropertiesTable : public ISolubilityTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISolubilityWaterPropertiesTable() = default;
   ISolubilityWaterPropertiesTable(ISolubilityWaterPropertiesTable const&) = default;
   ISolubilityWaterPropertiesTable(ISolubilityWaterPropertiesTable&&) = default;

@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ISolventTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ISolventTable() = default;
   ISolventTable(ISolventTable const&) = default;
   ISolventTable& operator=(ISolventTable const&) = default;

@@ -12,6 +12,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ITemperatureKValueTable : public IKValueTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITemperatureKValueTable() = default;
   ITemperatureKValueTable(ITemperatureKValueTable const&) = default;
   ITemperatureKValueTable& operator=(ITemperatureKValueTable const&) = default;

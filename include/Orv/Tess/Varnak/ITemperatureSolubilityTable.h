@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ITemperatureSolubilityTable : public ISolubilityWaterPropertiesTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITemperatureSolubilityTable() = default;
   ITemperatureSolubilityTable(ITemperatureSolubilityTable const&) = default;
   ITemperatureSolubilityTable(ITemperatureSolubilityTable&&) = default;

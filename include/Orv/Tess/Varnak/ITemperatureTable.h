@@ -12,6 +12,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ITemperatureTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITemperatureTable() = default;
   ITemperatureTable(ITemperatureTable const&) = default;
   ITemperatureTable& operator=(ITemperatureTable const&) = default;

@@ -12,6 +12,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ITracerDepthTable {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITracerDepthTable() = default;
   ITracerDepthTable(ITracerDepthTable const&) = default;
   ITracerDepthTable& operator=(ITracerDepthTable const&) = default;

@@ -28,6 +28,7 @@ class ORV_TESS_VARNAK_API ITracerModel {
     SolutionPhaseConcentration = 1,  // tracer concentration carried in solution
   };
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITracerModel() = default;
   ITracerModel(ITracerModel const&) = default;
   ITracerModel& operator=(ITracerModel const&) = default;

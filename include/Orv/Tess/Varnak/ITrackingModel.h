@@ -17,6 +17,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API ITrackingModel {
  public:
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   ITrackingModel() = default;
   ITrackingModel(ITrackingModel const&) = default;
   ITrackingModel& operator=(ITrackingModel const&) = default;

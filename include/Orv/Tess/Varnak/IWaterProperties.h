@@ -22,13 +22,16 @@ class IBrinePropertyTable;
 
 class ORV_TESS_VARNAK_API IWaterProperties {
  public:
+  // The salt a brine component stands for (IBrineComponent::SaltMoleculeType).
   using SaltMoleculeType = IBrineComponent::SaltMoleculeType;
 
+  // The interface holds no data; its implementations copy, move and destroy theirs.
   IWaterProperties() = default;
   IWaterProperties(IWaterProperties const&) = default;
   IWaterProperties& operator=(IWaterProperties const&) = default;
   virtual ~IWaterProperties();
 
+  // The water density at surface conditions (0.0 at first); stored as given.
   virtual double getSurfaceDensity() const = 0;
   virtual void setSurfaceDensity(double value) = 0;
   // Reference pressure at which the formation volume factor and viscosity are given.

@@ -33,20 +33,21 @@ class StdBaseTable : public T {
  public:
   // An empty table: no rows, surface density 0.0.
   StdBaseTable();
+  // Copies and moves as the description at the top of this header says.
   StdBaseTable(StdBaseTable const& other);
   StdBaseTable(StdBaseTable&& other) noexcept;
   StdBaseTable& operator=(StdBaseTable const& other);
   StdBaseTable& operator=(StdBaseTable&& other) noexcept;
   ~StdBaseTable() override;
 
+  // The operations the oil and gas tables share, as IOilTable and IGasTable describe
+  // them.
   double getSurfaceDensity() const override;
   void setSurfaceDensity(double density) override;
-
   int getSaturatedSize() const override;
   int getUndersaturatedSize(int sat) const override;
   double getFormationVolumeFactor(int sat, int usat) const override;
   double getViscosity(int sat, int usat) const override;
-
   void setSaturatedSize(int size) override;
   void setUndersaturatedSize(int sat, int size) override;
   void setFormationVolumeFactor(int sat, int usat, double factor) override;

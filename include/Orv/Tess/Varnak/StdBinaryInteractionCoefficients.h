@@ -16,6 +16,7 @@ class ORV_TESS_VARNAK_API StdBinaryInteractionCoefficients : public IBinaryInter
  public:
   // An empty matrix: every coefficient reads 0.0.
   StdBinaryInteractionCoefficients();
+  // Copies and moves as the description at the top of this header says.
   StdBinaryInteractionCoefficients(StdBinaryInteractionCoefficients const& other);
   StdBinaryInteractionCoefficients(StdBinaryInteractionCoefficients&& other) noexcept;
   StdBinaryInteractionCoefficients& operator=(StdBinaryInteractionCoefficients const& other);

@@ -32,6 +32,7 @@ class ORV_TESS_VARNAK_API StdBlackOilModel : public StdFluidModel<IBlackOilModel
  public:
   // A model named `name` with no tables and both densities 0.0.
   explicit StdBlackOilModel(std::string const& name = std::string());
+  // Copies and moves as the description at the top of this header says.
   StdBlackOilModel(StdBlackOilModel const& other);
   StdBlackOilModel& operator=(StdBlackOilModel const& other);
   ~StdBlackOilModel() override;

@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdBrineComponent : public IBrineComponent {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   explicit StdBrineComponent(SaltMoleculeType type);
   StdBrineComponent(StdBrineComponent const&) = default;
   StdBrineComponent(StdBrineComponent&&) = default;

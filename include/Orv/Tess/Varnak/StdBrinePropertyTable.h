@@ -16,17 +16,20 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdBrinePropertyTable : public IBrinePropertyTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdBrinePropertyTable();
   StdBrinePropertyTable(StdBrinePropertyTable const&);
   StdBrinePropertyTable(StdBrinePropertyTable&&) noexcept;
   // Strong guarantee: on failure the target is left as it was.
   StdBrinePropertyTable& operator=(StdBrinePropertyTable const&);
+  // Copies and moves as the description at the top of this header says.
   StdBrinePropertyTable& operator=(StdBrinePropertyTable&&) noexcept;
   ~StdBrinePropertyTable() override;
 
   void setTableSize(int n) override;
   int getTableSize() const override;
 
+  // The reference pressure and salt concentration (0.0 at first), stored as given.
   void setReferencePressure(double value) override;
   double getReferencePressure() const override;
   void setReferenceSaltConcentration(double value) override;

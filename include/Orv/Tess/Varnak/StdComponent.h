@@ -21,10 +21,12 @@ class ORV_TESS_VARNAK_API StdComponent : public IComponent {
   // Makes a component named `name` of kind `type`, with no properties, no per-phase
   // choices and the default modelling choices.
   StdComponent(std::string const& name, Type type);
+  // Copies and moves as the description at the top of this header says.
   StdComponent(StdComponent const&) = default;
   StdComponent(StdComponent&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdComponent& operator=(StdComponent const& other);
+  // Copies and moves as the description at the top of this header says.
   StdComponent& operator=(StdComponent&&) = default;
   ~StdComponent() override;
 

@@ -15,6 +15,7 @@ class ORV_TESS_VARNAK_API StdCompositionKValueTable
  public:
   // An empty table with composition 0.0 and nominated component 0.
   StdCompositionKValueTable();
+  // Copies and moves as the description at the top of this header says.
   StdCompositionKValueTable(StdCompositionKValueTable const& other);
   StdCompositionKValueTable(StdCompositionKValueTable&& other);
   StdCompositionKValueTable& operator=(StdCompositionKValueTable const& other);

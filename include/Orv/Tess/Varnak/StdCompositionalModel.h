@@ -38,6 +38,7 @@ class ORV_TESS_VARNAK_API StdCompositionalModel : public StdFluidModel<IComposit
   // An empty model named `name`: no components, reactions or tables, equation of state
   // and viscosity model 0, and the default settings listed in ICompositionalModel.
   explicit StdCompositionalModel(std::string const& name = std::string());
+  // Copies and moves as the description at the top of this header says.
   StdCompositionalModel(StdCompositionalModel const&) = delete;
   StdCompositionalModel& operator=(StdCompositionalModel const&) = delete;
   ~StdCompositionalModel() override;

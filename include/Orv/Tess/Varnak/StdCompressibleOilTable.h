@@ -22,6 +22,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdCompressibleOilTable : public ICompressibleOilTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdCompressibleOilTable();
   StdCompressibleOilTable(StdCompressibleOilTable const& other);
   StdCompressibleOilTable(StdCompressibleOilTable&& other) noexcept;

@@ -20,6 +20,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdDeadOilConstantCompressTable : public IDeadOilConstantCompressTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdDeadOilConstantCompressTable();
   StdDeadOilConstantCompressTable(StdDeadOilConstantCompressTable const& other);
   StdDeadOilConstantCompressTable(StdDeadOilConstantCompressTable&& other) noexcept;

@@ -21,6 +21,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdDeadOilTable : public IDeadOilTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdDeadOilTable();
   StdDeadOilTable(StdDeadOilTable const& other);
   StdDeadOilTable(StdDeadOilTable&& other) noexcept;

@@ -23,11 +23,13 @@ class FlatTable;
 
 class ORV_TESS_VARNAK_API StdDepthTable : public IDepthTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdDepthTable();
   StdDepthTable(StdDepthTable const& other);
   StdDepthTable(StdDepthTable&& other);
   // Strong guarantee: on failure the target is left as it was.
   StdDepthTable& operator=(StdDepthTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdDepthTable& operator=(StdDepthTable&& other) noexcept;
   ~StdDepthTable() override;
 

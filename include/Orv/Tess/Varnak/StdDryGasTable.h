@@ -20,6 +20,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdDryGasTable : public IDryGasTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdDryGasTable();
   StdDryGasTable(StdDryGasTable const& other);
   StdDryGasTable(StdDryGasTable&& other) noexcept;

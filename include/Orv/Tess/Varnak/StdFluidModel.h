@@ -12,7 +12,7 @@
 // the name, the water properties and the initial conditions with copies of the source's
 // and leaves the target's temperature tables as they were; it gives the strong
 // guarantee. A derived model copies its own data in locals first, then calls
-// StdFluidModel<T>::operator=, then commits its own data with non-throwing moves.
+// `StdFluidModel<T>::operator=`, then commits its own data with non-throwing moves.
 //
 // The member definitions are compiled into the library for each model kind; hosts use
 // the two kinds through StdBlackOilModel and StdCompositionalModel.
@@ -35,28 +35,28 @@ class StdWaterProperties;
 template <class T>
 class StdFluidModel : public T {
  public:
+  // The property a temperature table gives (IFluidModel::TemperatureTableProperty).
   using TemperatureTableProperty = IFluidModel::TemperatureTableProperty;
 
   // A model named `name`, without water properties, initial conditions or temperature
   // tables.
   explicit StdFluidModel(std::string const& name = std::string());
+  // Copies and moves as the description at the top of this header says.
   StdFluidModel(StdFluidModel const& other);
   StdFluidModel& operator=(StdFluidModel const& other);
   ~StdFluidModel() override;
 
+  // The operations every fluid model shares, as IFluidModel describes them.
   std::string getName() override;
-
   IWaterProperties& makeWaterProperties() override;
   IWaterProperties* getWaterProperties() override;
   IWaterProperties const* getWaterProperties() const override;
   void deleteWaterProperties() override;
-
   IInitialCondition& makeInitialCondition(std::string const& name) override;
   IInitialCondition& getInitialCondition(std::string const& name) override;
   IInitialCondition const& getInitialCondition(std::string const& name) const override;
   void deleteInitialCondition(std::string const& name) override;
   std::set<std::string> getInitialConditionNames() override;
-
   bool hasTemperatureTable(TemperatureTableProperty property) const override;
   ITemperatureTable& getTemperatureTable(TemperatureTableProperty property) override;
   ITemperatureTable const& getTemperatureTable(TemperatureTableProperty property) const override;

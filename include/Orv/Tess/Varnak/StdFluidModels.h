@@ -24,6 +24,7 @@ class StdSeparatorModel;
 
 class ORV_TESS_VARNAK_API StdFluidModels : public IFluidModels {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdFluidModels();
   StdFluidModels(StdFluidModels const&) = delete;
   StdFluidModels& operator=(StdFluidModels const&) = delete;

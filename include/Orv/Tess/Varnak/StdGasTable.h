@@ -19,6 +19,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdGasTable : public StdBaseTable<IGasTable> {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdGasTable();
   StdGasTable(StdGasTable const& other);
   StdGasTable(StdGasTable&& other) noexcept;

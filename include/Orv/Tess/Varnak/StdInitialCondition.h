@@ -17,11 +17,13 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdInitialCondition : public IInitialCondition {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   explicit StdInitialCondition(std::string const& name = std::string());
   StdInitialCondition(StdInitialCondition const& other);
   StdInitialCondition(StdInitialCondition&& other);
   // Strong guarantee: on failure the target is left as it was.
   StdInitialCondition& operator=(StdInitialCondition const& other);
+  // Copies and moves as the description at the top of this header says.
   StdInitialCondition& operator=(StdInitialCondition&& other) noexcept;
   ~StdInitialCondition() override;
 

@@ -19,10 +19,12 @@ class ORV_TESS_VARNAK_API StdInteractionSolubilityTable : public IInteractionSol
  public:
   // Makes an empty table (no rows), with an empty component name and mole fraction 0.0.
   StdInteractionSolubilityTable() = default;
+  // Copies and moves as the description at the top of this header says.
   StdInteractionSolubilityTable(StdInteractionSolubilityTable const&) = default;
   StdInteractionSolubilityTable(StdInteractionSolubilityTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdInteractionSolubilityTable& operator=(StdInteractionSolubilityTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdInteractionSolubilityTable& operator=(StdInteractionSolubilityTable&&) = default;
   ~StdInteractionSolubilityTable() override;
 

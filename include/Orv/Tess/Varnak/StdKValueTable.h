@@ -32,12 +32,14 @@ class StdKValueTable : public T {
  public:
   // An empty table: no pressures, no components.
   StdKValueTable();
+  // Copies and moves as the description at the top of this header says.
   StdKValueTable(StdKValueTable const& other);
   StdKValueTable(StdKValueTable&& other);
   StdKValueTable& operator=(StdKValueTable const& other);
   StdKValueTable& operator=(StdKValueTable&& other);
   ~StdKValueTable() override;
 
+  // The operations of a K-value table, as IKValueTable describes them.
   int getNumPressures() const override;
   void setNumPressures(int n) override;
   int getNumComponents() const override;

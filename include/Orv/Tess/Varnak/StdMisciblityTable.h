@@ -15,6 +15,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdMisciblityTable : public IMiscibilityTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdMisciblityTable();
   StdMisciblityTable(StdMisciblityTable const& other);
   StdMisciblityTable(StdMisciblityTable&& other) noexcept;

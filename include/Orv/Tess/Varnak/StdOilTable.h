@@ -19,6 +19,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdOilTable : public StdBaseTable<IOilTable> {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdOilTable();
   StdOilTable(StdOilTable const& other);
   StdOilTable(StdOilTable&& other) noexcept;

@@ -22,6 +22,7 @@ class ORV_TESS_VARNAK_API StdOilViscosityIndexTable : public IOilViscosityIndexT
  public:
   // An empty table: no mole fractions, no components.
   StdOilViscosityIndexTable();
+  // Copies and moves as the description at the top of this header says.
   StdOilViscosityIndexTable(StdOilViscosityIndexTable const& other);
   StdOilViscosityIndexTable(StdOilViscosityIndexTable&& other);
   StdOilViscosityIndexTable& operator=(StdOilViscosityIndexTable const& other);

@@ -15,6 +15,7 @@ class ORV_TESS_VARNAK_API StdReaction : public IReaction {
  public:
   // A reaction named `name` with no components and every value 0 (direction "FORWARD").
   explicit StdReaction(std::string const& name);
+  // Copies and moves as the description at the top of this header says.
   StdReaction(StdReaction const& other);
   StdReaction(StdReaction&& other) noexcept;
   StdReaction& operator=(StdReaction const& other);

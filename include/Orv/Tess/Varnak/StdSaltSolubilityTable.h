@@ -16,10 +16,12 @@ class ORV_TESS_VARNAK_API StdSaltSolubilityTable : public ISaltSolubilityTable {
  public:
   // Makes an empty table (no rows) with the three salt values at 0.0.
   StdSaltSolubilityTable() = default;
+  // Copies and moves as the description at the top of this header says.
   StdSaltSolubilityTable(StdSaltSolubilityTable const&) = default;
   StdSaltSolubilityTable(StdSaltSolubilityTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdSaltSolubilityTable& operator=(StdSaltSolubilityTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdSaltSolubilityTable& operator=(StdSaltSolubilityTable&&) = default;
   ~StdSaltSolubilityTable() override;
 

@@ -17,10 +17,12 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdSeparatorModel : public ISeparatorModel {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   explicit StdSeparatorModel(std::string const& name = "");
   StdSeparatorModel(StdSeparatorModel const&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdSeparatorModel& operator=(StdSeparatorModel const& other);
+  // Copies and moves as the description at the top of this header says.
   ~StdSeparatorModel() override;
 
   std::string getName() override;

@@ -13,6 +13,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdSeparatorStage : public ISeparatorStage {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   explicit StdSeparatorStage(int stageIndex = -1);
   StdSeparatorStage(StdSeparatorStage const&) = default;
   StdSeparatorStage& operator=(StdSeparatorStage const&) = default;

@@ -17,10 +17,12 @@ class ORV_TESS_VARNAK_API StdSolubilityTable : public ISolubilityTable {
  public:
   // Makes an empty table (no rows).
   StdSolubilityTable() = default;
+  // Copies and moves as the description at the top of this header says.
   StdSolubilityTable(StdSolubilityTable const&) = default;
   StdSolubilityTable(StdSolubilityTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdSolubilityTable& operator=(StdSolubilityTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdSolubilityTable& operator=(StdSolubilityTable&&) = default;
   ~StdSolubilityTable() override;
 

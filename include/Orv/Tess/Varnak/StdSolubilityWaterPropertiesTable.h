@@ -20,10 +20,12 @@ class ORV_TESS_VARNAK_API StdSolubilityWaterPropertiesTable
  public:
   // Makes an empty table (no rows).
   StdSolubilityWaterPropertiesTable() = default;
+  // Copies and moves as the description at the top of this header says.
   StdSolubilityWaterPropertiesTable(StdSolubilityWaterPropertiesTable const&) = default;
   StdSolubilityWaterPropertiesTable(StdSolubilityWaterPropertiesTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdSolubilityWaterPropertiesTable& operator=(StdSolubilityWaterPropertiesTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdSolubilityWaterPropertiesTable& operator=(StdSolubilityWaterPropertiesTable&&) = default;
   ~StdSolubilityWaterPropertiesTable() override;
 

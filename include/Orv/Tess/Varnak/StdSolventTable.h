@@ -14,6 +14,7 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdSolventTable : public ISolventTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdSolventTable();
   StdSolventTable(StdSolventTable const& other);
   StdSolventTable(StdSolventTable&& other) noexcept;

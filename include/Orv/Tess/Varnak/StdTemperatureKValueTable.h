@@ -14,6 +14,7 @@ class ORV_TESS_VARNAK_API StdTemperatureKValueTable
  public:
   // An empty table at temperature 0.0.
   StdTemperatureKValueTable();
+  // Copies and moves as the description at the top of this header says.
   StdTemperatureKValueTable(StdTemperatureKValueTable const& other);
   StdTemperatureKValueTable(StdTemperatureKValueTable&& other);
   StdTemperatureKValueTable& operator=(StdTemperatureKValueTable const& other);

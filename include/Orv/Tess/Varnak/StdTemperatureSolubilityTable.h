@@ -16,10 +16,12 @@ class ORV_TESS_VARNAK_API StdTemperatureSolubilityTable : public ITemperatureSol
  public:
   // Makes an empty table (no rows) at temperature 0.0.
   StdTemperatureSolubilityTable() = default;
+  // Copies and moves as the description at the top of this header says.
   StdTemperatureSolubilityTable(StdTemperatureSolubilityTable const&) = default;
   StdTemperatureSolubilityTable(StdTemperatureSolubilityTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdTemperatureSolubilityTable& operator=(StdTemperatureSolubilityTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdTemperatureSolubilityTable& operator=(StdTemperatureSolubilityTable&&) = default;
   ~StdTemperatureSolubilityTable() override;
 

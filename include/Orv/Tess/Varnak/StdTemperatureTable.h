@@ -23,11 +23,13 @@ class FlatTable;
 
 class ORV_TESS_VARNAK_API StdTemperatureTable : public ITemperatureTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdTemperatureTable();
   StdTemperatureTable(StdTemperatureTable const& other);
   StdTemperatureTable(StdTemperatureTable&& other);
   // Strong guarantee: on failure the target is left as it was.
   StdTemperatureTable& operator=(StdTemperatureTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdTemperatureTable& operator=(StdTemperatureTable&& other) noexcept;
   ~StdTemperatureTable() override;
 

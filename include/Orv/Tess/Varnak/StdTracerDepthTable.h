@@ -14,11 +14,13 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdTracerDepthTable : public ITracerDepthTable {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdTracerDepthTable();
   StdTracerDepthTable(StdTracerDepthTable const&) = default;
   StdTracerDepthTable(StdTracerDepthTable&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdTracerDepthTable& operator=(StdTracerDepthTable const& other);
+  // Copies and moves as the description at the top of this header says.
   StdTracerDepthTable& operator=(StdTracerDepthTable&&) = default;
   ~StdTracerDepthTable() override;
 

@@ -19,11 +19,13 @@ class StdTracerDepthTable;
 
 class ORV_TESS_VARNAK_API StdTracerModel : public ITracerModel {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   explicit StdTracerModel(std::string const& name = "");
   StdTracerModel(StdTracerModel const&) = default;
   StdTracerModel(StdTracerModel&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdTracerModel& operator=(StdTracerModel const& other);
+  // Copies and moves as the description at the top of this header says.
   StdTracerModel& operator=(StdTracerModel&&) = default;
   ~StdTracerModel() override;
 

@@ -15,11 +15,13 @@ namespace Orv::Tess::Varnak {
 
 class ORV_TESS_VARNAK_API StdTrackingModel : public ITrackingModel {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdTrackingModel();
   StdTrackingModel(StdTrackingModel const&) = default;
   StdTrackingModel(StdTrackingModel&&) = default;
   // Strong guarantee: on failure the target is left as it was.
   StdTrackingModel& operator=(StdTrackingModel const& other);
+  // Copies and moves as the description at the top of this header says.
   StdTrackingModel& operator=(StdTrackingModel&&) = default;
   ~StdTrackingModel() override;
 

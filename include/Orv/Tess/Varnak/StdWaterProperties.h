@@ -23,11 +23,13 @@ class StdBrinePropertyTable;
 
 class ORV_TESS_VARNAK_API StdWaterProperties : public IWaterProperties {
  public:
+  // Construction, copies and moves as the description at the top of this header says.
   StdWaterProperties();
   StdWaterProperties(StdWaterProperties const& other);
   StdWaterProperties& operator=(StdWaterProperties const&) = delete;
   ~StdWaterProperties() override;
 
+  // The water density at surface conditions (0.0 at first); stored as given.
   double getSurfaceDensity() const override;
   void setSurfaceDensity(double value) override;
   void setPressure(double value) override;
