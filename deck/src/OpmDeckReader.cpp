@@ -145,8 +145,9 @@ std::string readText(std::string const& path) {
   return text.str();
 }
 
+// "PVTG (region 2)", "PVTG (regions 2-4)": the regions of a keyword beyond the first.
 std::string regionsNote(std::string const& keyword, std::size_t regions) {
-  return keyword + " (regions 2-" + std::to_string(regions) + ")";
+  return keyword + (regions == 2 ? " (region 2)" : " (regions 2-" + std::to_string(regions) + ")");
 }
 
 // Both kinds of two-level table: the saturated key from column 0 of the saturated table,
@@ -226,8 +227,8 @@ class Reader {
     fluid.gasDensity = units_(Measure::density, densities[0].gas);
     waterDensity_ = units_(Measure::density, densities[0].water);
     if (densities.size() > 1) {
-      note((deck_.hasKeyword("GRAVITY") ? std::string("GRAVITY") : std::string("DENSITY")) +
-           " (gas and water of regions 2-" + std::to_string(densities.size()) + ")");
+      note(regionsNote(deck_.hasKeyword("GRAVITY") ? "GRAVITY" : "DENSITY", densities.size()) +
+           ": gas and water");
     }
   }
 
@@ -405,6 +406,9 @@ class Reader {
       auto const& densities = tables_.getSolventDensityTables();
       if (!densities.empty() && !densities[0].getSolventDensityColumn().empty()) {
         solvent.surfaceDensity = units_(Measure::density, densities[0].getSolventDensityColumn()[0]);
+      }
+      if (densities.size() > 1) {
+        note(regionsNote("SDENSITY", densities.size()));
       }
       if (pvtRegions() > 1) {
         note(regionsNote("PVDS", pvtRegions()));
