@@ -100,7 +100,8 @@ void fillInitialState(IInitialCondition& condition, InitialState const& state) {
   condition.setWaterContactDepth(state.waterContactDepth);
   condition.setWaterContactCapillaryPressure(state.waterContactCapillaryPressure);
   for (auto const& column : state.depthTables) {
-    auto& table = condition.getDepthTable(static_cast<IInitialCondition::Property>(column.property));
+    auto& table =
+        condition.getDepthTable(static_cast<IInitialCondition::Property>(column.property));
     table.setNumComponents(1);
     table.setNumDepths(count(column.depths.size()));
     for (int d = 0; d < count(column.depths.size()); ++d) {

@@ -11,6 +11,11 @@
 // types stay out of everything else.
 #include "OpmDeckReader.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <new>
 #include <opm/input/eclipse/Deck/Deck.hpp>
 #include <opm/input/eclipse/Deck/DeckKeyword.hpp>
 #include <opm/input/eclipse/EclipseState/InitConfig/Equil.hpp>
@@ -32,12 +37,6 @@
 #include <opm/input/eclipse/Parser/ParseContext.hpp>
 #include <opm/input/eclipse/Parser/Parser.hpp>
 #include <opm/input/eclipse/Units/UnitSystem.hpp>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <new>
 #include <set>
 #include <sstream>
 
@@ -63,15 +62,14 @@ char const* const kNotImported[] = {
 
 // The keywords whose tables TableManager builds from this import's point of view; a
 // table error is traced to the first of them that fails on its own.
-char const* const kTableKeywords[] = {
-    "PVTO",  "PVDO",     "PVCDO",    "PVTG",  "PVDG",     "DENSITY", "GRAVITY",
-    "PVTW",  "PVTWSALT", "BDENSITY", "RSVD",  "RVVD",     "PBVD",    "PDVD",
-    "SALTVD", "RTEMPVD", "PVDS",     "SDENSITY", "PMISC", "TLMIXPAR"};
+char const* const kTableKeywords[] = {"PVTO",    "PVDO",    "PVCDO",    "PVTG",     "PVDG",
+                                      "DENSITY", "GRAVITY", "PVTW",     "PVTWSALT", "BDENSITY",
+                                      "RSVD",    "RVVD",    "PBVD",     "PDVD",     "SALTVD",
+                                      "RTEMPVD", "PVDS",    "SDENSITY", "PMISC",    "TLMIXPAR"};
 
 // Keywords that size the tables; a keyword tested alone needs them.
-char const* const kDimensionKeywords[] = {"TABDIMS", "EQLDIMS", "REGDIMS", "MISCIBLE",
-                                          "TRACERS", "METRIC",  "FIELD",   "LAB",
-                                          "PVT-M"};
+char const* const kDimensionKeywords[] = {"TABDIMS", "EQLDIMS", "REGDIMS", "MISCIBLE", "TRACERS",
+                                          "METRIC",  "FIELD",   "LAB",     "PVT-M"};
 
 std::string unitSystemName(Opm::UnitSystem const& units) {
   switch (units.getType()) {
@@ -121,8 +119,7 @@ void collectUnknownKeywords(std::string const& text, Opm::Parser const& parser,
       continue;
     }
     bool const word = std::all_of(line.begin(), line.end(), [](char c) {
-      return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
-             c == '+';
+      return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '+';
     });
     if (word && !parser.isRecognizedKeyword(line) &&
         std::find(unknown.begin(), unknown.end(), line) == unknown.end()) {
@@ -173,8 +170,8 @@ std::vector<SaturatedRow> twoLevelRows(PvtxTable const& table, Measure key, Meas
 }
 
 // A table of pressure, formation volume factor and viscosity (PVDO, PVDG, PVDS).
-std::vector<UndersaturatedEntry> pressureRows(Opm::SimpleTable const& table,
-                                              Measure volumeFactor, Units const& units) {
+std::vector<UndersaturatedEntry> pressureRows(Opm::SimpleTable const& table, Measure volumeFactor,
+                                              Units const& units) {
   std::vector<UndersaturatedEntry> rows;
   for (std::size_t i = 0; i < table.numRows(); ++i) {
     rows.push_back({units(Measure::pressure, table.get(0, i)), units(volumeFactor, table.get(1, i)),
@@ -318,7 +315,8 @@ class Reader {
       // Dry gas: one saturated row per pressure, each with its one entry at the constant
       // vaporised oil (RVCONST, or none); the dew point is the table's first pressure.
       gas.dry = true;
-      auto const rows = pressureRows(pvdg.getTable(0), Measure::gas_formation_volume_factor, units_);
+      auto const rows =
+          pressureRows(pvdg.getTable(0), Measure::gas_formation_volume_factor, units_);
       if (deck_.hasKeyword("RVCONST")) {
         auto const& record = deck_["RVCONST"].back().getRecord(0);
         gas.vaporizedOil = units_(Measure::oil_gas_ratio, record.getItem(0).getSIDouble(0));
@@ -327,7 +325,8 @@ class Reader {
         gas.dewPointPressure = rows[0].value;
       }
       for (auto const& row : rows) {
-        gas.rows.push_back({row.value, {{gas.vaporizedOil, row.formationVolumeFactor, row.viscosity}}});
+        gas.rows.push_back(
+            {row.value, {{gas.vaporizedOil, row.formationVolumeFactor, row.viscosity}}});
       }
       if (pvtRegions() > 1) {
         note(regionsNote("PVDG", pvtRegions()));
@@ -405,7 +404,8 @@ class Reader {
       solvent.rows = pressureRows(pvds.getTable(0), Measure::gas_formation_volume_factor, units_);
       auto const& densities = tables_.getSolventDensityTables();
       if (!densities.empty() && !densities[0].getSolventDensityColumn().empty()) {
-        solvent.surfaceDensity = units_(Measure::density, densities[0].getSolventDensityColumn()[0]);
+        solvent.surfaceDensity =
+            units_(Measure::density, densities[0].getSolventDensityColumn()[0]);
       }
       if (densities.size() > 1) {
         note(regionsNote("SDENSITY", densities.size()));
@@ -451,92 +451,106 @@ class Reader {
       std::function<Opm::TableContainer const&()> tables;
     };
     DepthKeyword const depthKeywords[] = {
-        {"RSVD", Property::SolutionGasOilRatio, Measure::gas_oil_ratio,
-         [this]() -> auto const& { return tables_.getRsvdTables(); }},
-        {"RVVD", Property::VaporizedOilGasRatio, Measure::oil_gas_ratio,
-         [this]() -> auto const& { return tables_.getRvvdTables(); }},
-        {"PBVD", Property::BubblePointPressure, Measure::pressure,
-         [this]() -> auto const& { return tables_.getPbvdTables(); }},
-        {"PDVD", Property::DewPointPressure, Measure::pressure,
-         [this]() -> auto const& { return tables_.getPdvdTables(); }},
-        {"SALTVD", Property::SaltConcentration, Measure::salinity,
-         [this]() -> auto const& { return tables_.getSaltvdTables(); }},
-        {"RTEMPVD", Property::Temperature, Measure::temperature,
-         [this]() -> auto const& { return tables_.getRtempvdTables(); }},
+        {"RSVD", Property::SolutionGasOilRatio,
+         Measure::gas_oil_ratio, [this]() -> auto const& {return tables_.getRsvdTables();
+  }
+}, {"RVVD", Property::VaporizedOilGasRatio,
+    Measure::oil_gas_ratio, [this]() -> auto const& {return tables_.getRvvdTables();
+}  // namespace
+}  // namespace Orv::Tess::Varnak::Deck::detail
+, {"PBVD", Property::BubblePointPressure,
+   Measure::pressure, [this]() -> auto const& {return tables_.getPbvdTables();
+}
+}
+, {"PDVD", Property::DewPointPressure,
+   Measure::pressure, [this]() -> auto const& {return tables_.getPdvdTables();
+}
+}
+, {"SALTVD", Property::SaltConcentration,
+   Measure::salinity, [this]() -> auto const& {return tables_.getSaltvdTables();
+}
+}
+, {"RTEMPVD", Property::Temperature,
+   Measure::temperature, [this]() -> auto const& {return tables_.getRtempvdTables();
+}
+}
+,
+}
+;
+if (!deck_.hasKeyword("EQUIL")) {
+  for (auto const& keyword : depthKeywords) {
+    noteUnused({keyword.name});
+  }
+  return;
+}
+Opm::Equil const equil(deck_["EQUIL"].back());
+for (std::size_t r = 0; r < equil.size(); ++r) {
+  auto const& record = equil.getRecord(r);
+  InitialState state;
+  state.name = "EQUIL_" + std::to_string(r + 1);
+  state.datumDepth = units_(Measure::length, record.datumDepth());
+  state.datumPressure = units_(Measure::pressure, record.datumDepthPressure());
+  state.gasOilContactDepth = units_(Measure::length, record.gasOilContactDepth());
+  state.gasOilContactCapillaryPressure =
+      units_(Measure::pressure, record.gasOilContactCapillaryPressure());
+  state.waterContactDepth = units_(Measure::length, record.waterOilContactDepth());
+  state.waterContactCapillaryPressure =
+      units_(Measure::pressure, record.waterOilContactCapillaryPressure());
+  for (auto const& keyword : depthKeywords) {
+    auto const& container = keyword.tables();
+    if (container.empty()) {
+      continue;
+    }
+    auto const& table = container.getTable(r);
+    DepthColumn column;
+    column.property = static_cast<int>(keyword.property);
+    for (std::size_t i = 0; i < table.numRows(); ++i) {
+      column.depths.push_back(units_(Measure::length, table.get(0, i)));
+      column.values.push_back(units_(keyword.measure, table.get(1, i)));
+    }
+    state.depthTables.push_back(std::move(column));
+  }
+  fluid.initialStates.push_back(std::move(state));
+}
+}
+
+void readTracers(FluidDeck& fluid) {
+  Opm::TracerConfig const config(deck_.getActiveUnitSystem(), deck_);
+  for (auto const& entry : config) {
+    Tracer tracer;
+    tracer.name = entry.name;
+    tracer.componentName = entry.phase == Opm::Phase::WATER ? "WATER"
+                           : entry.phase == Opm::Phase::GAS ? "GAS"
+                                                            : "OIL";
+    auto const add = [&](std::optional<Opm::TracerVdTable> const& table,
+                         ITracerModel::DepthTableType type) {
+      if (!table) {
+        return;
+      }
+      TracerColumn column;
+      column.type = static_cast<int>(type);
+      auto const& depths = table->getDepthColumn();
+      auto const& concentrations = table->getTracerConcentration();
+      for (std::size_t i = 0; i < depths.size(); ++i) {
+        column.depths.push_back(units_(Measure::length, depths[i]));
+        column.concentrations.push_back(concentrations[i]);
+      }
+      tracer.depthTables.push_back(std::move(column));
     };
-    if (!deck_.hasKeyword("EQUIL")) {
-      for (auto const& keyword : depthKeywords) {
-        noteUnused({keyword.name});
-      }
-      return;
-    }
-    Opm::Equil const equil(deck_["EQUIL"].back());
-    for (std::size_t r = 0; r < equil.size(); ++r) {
-      auto const& record = equil.getRecord(r);
-      InitialState state;
-      state.name = "EQUIL_" + std::to_string(r + 1);
-      state.datumDepth = units_(Measure::length, record.datumDepth());
-      state.datumPressure = units_(Measure::pressure, record.datumDepthPressure());
-      state.gasOilContactDepth = units_(Measure::length, record.gasOilContactDepth());
-      state.gasOilContactCapillaryPressure =
-          units_(Measure::pressure, record.gasOilContactCapillaryPressure());
-      state.waterContactDepth = units_(Measure::length, record.waterOilContactDepth());
-      state.waterContactCapillaryPressure =
-          units_(Measure::pressure, record.waterOilContactCapillaryPressure());
-      for (auto const& keyword : depthKeywords) {
-        auto const& container = keyword.tables();
-        if (container.empty()) {
-          continue;
-        }
-        auto const& table = container.getTable(r);
-        DepthColumn column;
-        column.property = static_cast<int>(keyword.property);
-        for (std::size_t i = 0; i < table.numRows(); ++i) {
-          column.depths.push_back(units_(Measure::length, table.get(0, i)));
-          column.values.push_back(units_(keyword.measure, table.get(1, i)));
-        }
-        state.depthTables.push_back(std::move(column));
-      }
-      fluid.initialStates.push_back(std::move(state));
-    }
+    add(entry.free_tvdp, ITracerModel::DepthTableType::FreePhaseConcentration);
+    add(entry.solution_tvdp, ITracerModel::DepthTableType::SolutionPhaseConcentration);
+    fluid.tracers.push_back(std::move(tracer));
   }
+}
 
-  void readTracers(FluidDeck& fluid) {
-    Opm::TracerConfig const config(deck_.getActiveUnitSystem(), deck_);
-    for (auto const& entry : config) {
-      Tracer tracer;
-      tracer.name = entry.name;
-      tracer.componentName = entry.phase == Opm::Phase::WATER ? "WATER"
-                             : entry.phase == Opm::Phase::GAS ? "GAS"
-                                                              : "OIL";
-      auto const add = [&](std::optional<Opm::TracerVdTable> const& table,
-                           ITracerModel::DepthTableType type) {
-        if (!table) {
-          return;
-        }
-        TracerColumn column;
-        column.type = static_cast<int>(type);
-        auto const& depths = table->getDepthColumn();
-        auto const& concentrations = table->getTracerConcentration();
-        for (std::size_t i = 0; i < depths.size(); ++i) {
-          column.depths.push_back(units_(Measure::length, depths[i]));
-          column.concentrations.push_back(concentrations[i]);
-        }
-        tracer.depthTables.push_back(std::move(column));
-      };
-      add(entry.free_tvdp, ITracerModel::DepthTableType::FreePhaseConcentration);
-      add(entry.solution_tvdp, ITracerModel::DepthTableType::SolutionPhaseConcentration);
-      fluid.tracers.push_back(std::move(tracer));
-    }
-  }
-
-  Opm::Deck const& deck_;
-  Opm::TableManager const& tables_;
-  Units units_;
-  std::vector<double> oilDensities_;
-  double waterDensity_ = 0.0;
-  std::vector<std::string> notes_;
-};
+Opm::Deck const& deck_;
+Opm::TableManager const& tables_;
+Units units_;
+std::vector<double> oilDensities_;
+double waterDensity_ = 0.0;
+std::vector<std::string> notes_;
+}
+;
 
 // OPM's ErrorGuard prints and throws from its destructor when errors are left in it;
 // this one is always emptied first, the errors having been thrown already.
@@ -633,11 +647,9 @@ FluidDeck readDeck(std::function<Opm::Deck(Opm::Parser const&, Opm::ParseContext
 
 FluidDeck readDeckFile(std::string const& path) {
   readText(path);  // a clear message for a file that is missing or unreadable
-  return readDeck(
-      [&](Opm::Parser const& parser, Opm::ParseContext const& context, Opm::ErrorGuard& errors) {
-        return parser.parseFile(path, context, errors);
-      },
-      {});
+  return readDeck([&](Opm::Parser const& parser, Opm::ParseContext const& context,
+                      Opm::ErrorGuard& errors) { return parser.parseFile(path, context, errors); },
+                  {});
 }
 
 FluidDeck readDeckString(std::string const& text) {

@@ -93,10 +93,10 @@ void checkInitialCondition(IInitialCondition const& condition, std::string const
     }
     auto const& table = condition.getDepthTable(key);
     for (int d = 1; d < table.getNumDepths(); ++d) {
-      out.expect(table.getDepth(d) > table.getDepth(d - 1),
-                 name + ", depth table " + std::to_string(property) + ", row " +
-                     std::to_string(d + 1),
-                 "depths not increasing");
+      out.expect(
+          table.getDepth(d) > table.getDepth(d - 1),
+          name + ", depth table " + std::to_string(property) + ", row " + std::to_string(d + 1),
+          "depths not increasing");
     }
   }
 }

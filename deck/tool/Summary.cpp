@@ -54,12 +54,11 @@ Section oilSection(IOilTable const& table, int region, UnitLabels const& units) 
                                number(dead->getBubblePointPressure()) + " " + units.pressure);
   }
   if (deadConstant) {
-    section.facts.emplace_back("oil compressibility",
-                               number(deadConstant->getOilCompressibility()) + " " +
-                                   perPressure(units));
-    section.facts.emplace_back("oil viscosibility",
-                               number(deadConstant->getOilViscosibility()) + " " +
-                                   perPressure(units));
+    section.facts.emplace_back(
+        "oil compressibility",
+        number(deadConstant->getOilCompressibility()) + " " + perPressure(units));
+    section.facts.emplace_back("oil viscosibility", number(deadConstant->getOilViscosibility()) +
+                                                        " " + perPressure(units));
   }
   double dissolved = 0.0;
   bool hasEntry = table.getSaturatedSize() > 0 && table.getUndersaturatedSize(0) > 0;
@@ -86,7 +85,8 @@ Section oilSection(IOilTable const& table, int region, UnitLabels const& units) 
     if (table.getUndersaturatedSize(i) >= 2) {
       double compressibilityResidual = 0.0;
       double viscosibilityResidual = 0.0;
-      double const c = findConstantUndersaturatedCompressibility(table, i, &compressibilityResidual);
+      double const c =
+          findConstantUndersaturatedCompressibility(table, i, &compressibilityResidual);
       double const v = findConstantUndersaturatedViscosibility(table, i, &viscosibilityResidual);
       fits.rows.push_back(
           {table.getGasOilRatio(i), c, compressibilityResidual, v, viscosibilityResidual});
@@ -134,8 +134,8 @@ Section waterSection(IWaterProperties const& water, UnitLabels const& units) {
   section.facts = {
       {"surface density", number(water.getSurfaceDensity()) + " " + units.density},
       {"reference pressure", number(water.getPressure()) + " " + units.pressure},
-      {"formation volume factor", number(water.getFormationVolumeFactor()) + " " +
-                                      units.oilVolumeFactor},
+      {"formation volume factor",
+       number(water.getFormationVolumeFactor()) + " " + units.oilVolumeFactor},
       {"compressibility", number(water.getCompressibility()) + " " + perPressure(units)},
       {"viscosity", number(water.getViscosity()) + " cP"},
       {"viscosibility", number(water.getViscosibility()) + " " + perPressure(units)},
@@ -143,9 +143,9 @@ Section waterSection(IWaterProperties const& water, UnitLabels const& units) {
   if (auto const* brine = water.getBrinePropertyTable()) {
     section.facts.emplace_back("brine reference pressure",
                                number(brine->getReferencePressure()) + " " + units.pressure);
-    section.facts.emplace_back("brine reference salt concentration",
-                               number(brine->getReferenceSaltConcentration()) + " " +
-                                   units.salinity);
+    section.facts.emplace_back(
+        "brine reference salt concentration",
+        number(brine->getReferenceSaltConcentration()) + " " + units.salinity);
     Table rows{"Brine",
                {column("salt", units.salinity), column("density", units.density),
                 column("Bw", units.oilVolumeFactor), column("compressibility", perPressure(units)),
@@ -241,8 +241,8 @@ void addSolventSections(IBlackOilModel const& model, UnitLabels const& units,
                 column("viscosity", "cP")},
                {}};
     for (int i = 0; i < solvent->getSize(); ++i) {
-      rows.rows.push_back(
-          {solvent->getPressure(i), solvent->getFormationVolumeFactor(i), solvent->getViscosity(i)});
+      rows.rows.push_back({solvent->getPressure(i), solvent->getFormationVolumeFactor(i),
+                           solvent->getViscosity(i)});
     }
     section.tables.push_back(std::move(rows));
     sections.push_back(std::move(section));
@@ -267,12 +267,12 @@ Section tracerSection(ITracerModel& tracer, UnitLabels const& units) {
   for (auto type : {ITracerModel::DepthTableType::FreePhaseConcentration,
                     ITracerModel::DepthTableType::SolutionPhaseConcentration}) {
     for (int region = 0; auto const* table = tracer.getDepthTable(type, region); ++region) {
-      Table rows{std::string(type == ITracerModel::DepthTableType::FreePhaseConcentration
-                                 ? "free"
-                                 : "solution") +
-                     " concentration against depth, region " + std::to_string(region + 1),
-                 {column("depth", units.length), "concentration"},
-                 {}};
+      Table rows{
+          std::string(type == ITracerModel::DepthTableType::FreePhaseConcentration ? "free"
+                                                                                   : "solution") +
+              " concentration against depth, region " + std::to_string(region + 1),
+          {column("depth", units.length), "concentration"},
+          {}};
       for (int d = 0; d < table->getNumDepths(); ++d) {
         rows.rows.push_back({table->getDepth(d), table->getConcentration(d)});
       }

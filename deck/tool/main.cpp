@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
   try {
     Orv::Tess::Varnak::StdFluidModels models;
     auto const report = Deck::importDeckFile(models, path, "DECK");
-    auto& model = dynamic_cast<Orv::Tess::Varnak::IBlackOilModel&>(
-        models.getFluidModel(report.modelName));
+    auto& model =
+        dynamic_cast<Orv::Tess::Varnak::IBlackOilModel&>(models.getFluidModel(report.modelName));
     auto const sections = Deck::tool::summarize(model, report, models);
     std::vector<std::string> findings;
     if (checks) {
