@@ -11,25 +11,34 @@
 // rb/Mscf, cP, lb/ft3, ft, deg F; LAB and PVT-M likewise); ImportReport::unitSystem says
 // which system that was.
 //
-// Keyword mapping (region n is the deck's PVT or equilibration region n, counted from 1):
-//   PVTO       live-oil table of region n (makeOilTable)
-//   PVDO       dead-oil table of region n (makeDeadOilTable)
-//   PVCDO      dead-oil constant-compressibility table of region n
+// Keyword mapping (region n is the deck's PVT or equilibration region n, counted from 1;
+// docs/deck.md has the column-by-column detail):
+//   PVTO       live-oil table of region n (makeOilTable): rows by Rs, entries P, Bo, viscosity
+//   PVDO       dead-oil table of region n: one row at the dissolved gas, entries P, Bo,
+//              viscosity; dissolved gas and bubble point from RSCONST, else 0 and the
+//              table's first pressure
+//   PVCDO      dead-oil constant-compressibility table of region n: one entry at the
+//              reference pressure, with the oil compressibility and viscosibility
 //   PVTG       wet-gas table (makeGasTable), from PVT region 1
-//   PVDG       dry-gas table (makeDryGasTable), from PVT region 1
-//   DENSITY    oil and gas surface densities, from PVT region 1; water density to PVTW's
-//   GRAVITY    the same from API gravity and gas gravity, converted to densities
-//   PVTW       water properties (reference pressure, formation volume factor,
-//              compressibility, viscosity, viscosibility), from PVT region 1
-//   PVTWSALT   brine component with its property table, from PVT region 1
+//   PVDG       dry-gas table (makeDryGasTable), from PVT region 1: one row per pressure;
+//              vaporised oil and dew point from RVCONST, else 0 and the first pressure
+//   DENSITY    each oil table's surface density; the model's oil and gas densities and
+//   GRAVITY    the gas table's and the water's surface densities from region 1 (GRAVITY is
+//              converted to densities)
+//   PVTW       water properties, from PVT region 1
+//   PVTWSALT   a NACL brine component and the brine property table, from region 1, with
+//   BDENSITY   the brine density of each row (the water's surface density without it)
 //   EQUIL      one initial condition per equilibration region, named "EQUIL_<n>"
 //   RSVD, RVVD, PBVD, PDVD, SALTVD, RTEMPVD
-//              the depth tables of the initial condition of region n
-//   TRACER     one tracer model per tracer, named as in the deck
-//   SSFN, MISC the solvent and miscibility tables, from region 1
-// The model has one gas table, one set of densities, one water and one solvent table:
-// the rows of further PVT regions for those keywords are listed in notImported, as is
-// every fluid keyword of the deck that has no place in the model.
+//              the one-component depth tables of the initial condition of region n
+//   TRACER     one tracer model per tracer, named as in the deck, carried by "OIL",
+//              "WATER" or "GAS"; TVDPF/TVDPS as its free/solution depth table, region 0
+//   PVDS, SDENSITY  the solvent table, from region 1
+//   PMISC, TLMIXPAR the miscibility table and its mixing parameters, from region 1
+// The model has one gas table, one set of model densities, one water and one solvent
+// table: a keyword's regions beyond the first for those are listed in notImported, as is
+// every fluid keyword of the deck that has no place in the model and every keyword OPM
+// does not know.
 #ifndef ORV_TESS_VARNAK_DECK_DECKIMPORT_H
 #define ORV_TESS_VARNAK_DECK_DECKIMPORT_H
 
@@ -62,8 +71,9 @@ struct ImportReport {
   // The name of the black-oil model made (the caller's name, made unique as
   // IFluidModels::makeBlackOilModel does when the name is taken).
   std::string modelName;
-  // Fluid keywords of the deck that have no place in the model, each once, in deck order;
-  // a keyword imported only for its first region is listed as "<KEYWORD> (regions 2-n)".
+  // What the model does not hold, each once: first the fluid keywords OPM read, in deck
+  // order ("PVTG (region 2)", "PVTW (regions 2-4)" for a keyword imported for its first
+  // region only), then the keywords OPM does not know, in the order met.
   std::vector<std::string> notImported;
   // The names of the initial conditions made, one per equilibration region, in order.
   std::vector<std::string> initialConditions;
