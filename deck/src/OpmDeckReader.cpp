@@ -210,6 +210,12 @@ class Reader {
  private:
   std::size_t pvtRegions() const { return tables_.getTabdims().getNumPVTTables(); }
 
+  // The tables of a one-level table keyword, or null when the deck has none: TableManager
+  // throws for a collection that was never filled.
+  Opm::TableContainer const* simpleTables(char const* keyword) const {
+    return tables_.hasTables(keyword) ? &tables_.getTables(keyword) : nullptr;
+  }
+
   void note(std::string text) { notes_.push_back(std::move(text)); }
 
   void readDensities(FluidDeck& fluid) {
@@ -245,7 +251,7 @@ class Reader {
 
   void readOil(FluidDeck& fluid) {
     auto const& pvto = tables_.getPvtoTables();
-    auto const& pvdo = tables_.getPvdoTables();
+    auto const* pvdo = simpleTables("PVDO");
     auto const& pvcdo = tables_.getPvcdoTable();
     if (!pvto.empty()) {
       for (std::size_t r = 0; r < pvto.size(); ++r) {
@@ -257,14 +263,14 @@ class Reader {
         fluid.oil.push_back(std::move(oil));
       }
       noteUnused({"PVDO", "PVCDO"});
-    } else if (!pvdo.empty()) {
+    } else if (pvdo != nullptr) {
       for (std::size_t r = 0; r < pvtRegions(); ++r) {
         OilRegion oil;
         oil.region = static_cast<int>(r + 1);
         oil.kind = OilKind::Dead;
         oil.surfaceDensity = oilDensity(r);
         oil.rows.push_back(
-            {0.0, pressureRows(pvdo.getTable(r), Measure::oil_formation_volume_factor, units_)});
+            {0.0, pressureRows(pvdo->getTable(r), Measure::oil_formation_volume_factor, units_)});
         deadOilConstants(oil, oil.rows[0].entries.empty() ? 0.0 : oil.rows[0].entries[0].value);
         oil.rows[0].value = oil.dissolvedGas;
         fluid.oil.push_back(std::move(oil));
@@ -301,7 +307,7 @@ class Reader {
 
   void readGas(FluidDeck& fluid) {
     auto const& pvtg = tables_.getPvtgTables();
-    auto const& pvdg = tables_.getPvdgTables();
+    auto const* pvdg = simpleTables("PVDG");
     GasRegion gas;
     gas.surfaceDensity = fluid.gasDensity;
     if (!pvtg.empty()) {
@@ -311,12 +317,12 @@ class Reader {
         note(regionsNote("PVTG", pvtg.size()));
       }
       noteUnused({"PVDG"});
-    } else if (!pvdg.empty()) {
+    } else if (pvdg != nullptr) {
       // Dry gas: one saturated row per pressure, each with its one entry at the constant
       // vaporised oil (RVCONST, or none); the dew point is the table's first pressure.
       gas.dry = true;
       auto const rows =
-          pressureRows(pvdg.getTable(0), Measure::gas_formation_volume_factor, units_);
+          pressureRows(pvdg->getTable(0), Measure::gas_formation_volume_factor, units_);
       if (deck_.hasKeyword("RVCONST")) {
         auto const& record = deck_["RVCONST"].back().getRecord(0);
         gas.vaporizedOil = units_(Measure::oil_gas_ratio, record.getItem(0).getSIDouble(0));
@@ -398,10 +404,10 @@ class Reader {
   }
 
   void readSolvent(FluidDeck& fluid) {
-    auto const& pvds = tables_.getPvdsTables();
-    if (!pvds.empty()) {
+    auto const* pvds = simpleTables("PVDS");
+    if (pvds != nullptr) {
       Solvent solvent;
-      solvent.rows = pressureRows(pvds.getTable(0), Measure::gas_formation_volume_factor, units_);
+      solvent.rows = pressureRows(pvds->getTable(0), Measure::gas_formation_volume_factor, units_);
       auto const& densities = tables_.getSolventDensityTables();
       if (!densities.empty() && !densities[0].getSolventDensityColumn().empty()) {
         solvent.surfaceDensity =
@@ -417,20 +423,20 @@ class Reader {
     } else {
       noteUnused({"SDENSITY"});
     }
-    auto const& pmisc = tables_.getPmiscTables();
+    auto const* pmisc = simpleTables("PMISC");
     auto const& mixing = tables_.getTLMixpar();
-    if (pmisc.empty() && mixing.empty()) {
+    if (pmisc == nullptr && mixing.empty()) {
       return;
     }
     Miscibility miscibility;
-    if (!pmisc.empty()) {
-      auto const& table = pmisc.getTable(0);
+    if (pmisc != nullptr) {
+      auto const& table = pmisc->getTable(0);
       for (std::size_t i = 0; i < table.numRows(); ++i) {
         miscibility.oilPressures.push_back(units_(Measure::pressure, table.get(0, i)));
         miscibility.miscibilities.push_back(table.get(1, i));
       }
-      if (pmisc.size() > 1) {
-        note(regionsNote("PMISC", pmisc.size()));
+      if (pmisc->size() > 1) {
+        note(regionsNote("PMISC", pmisc->size()));
       }
     }
     if (!mixing.empty()) {
@@ -448,109 +454,88 @@ class Reader {
       char const* name;
       Property property;
       Measure measure;
-      std::function<Opm::TableContainer const&()> tables;
     };
-    DepthKeyword const depthKeywords[] = {
-        {"RSVD", Property::SolutionGasOilRatio,
-         Measure::gas_oil_ratio, [this]() -> auto const& {return tables_.getRsvdTables();
-  }
-}, {"RVVD", Property::VaporizedOilGasRatio,
-    Measure::oil_gas_ratio, [this]() -> auto const& {return tables_.getRvvdTables();
-}  // namespace
-}  // namespace Orv::Tess::Varnak::Deck::detail
-, {"PBVD", Property::BubblePointPressure,
-   Measure::pressure, [this]() -> auto const& {return tables_.getPbvdTables();
-}
-}
-, {"PDVD", Property::DewPointPressure,
-   Measure::pressure, [this]() -> auto const& {return tables_.getPdvdTables();
-}
-}
-, {"SALTVD", Property::SaltConcentration,
-   Measure::salinity, [this]() -> auto const& {return tables_.getSaltvdTables();
-}
-}
-, {"RTEMPVD", Property::Temperature,
-   Measure::temperature, [this]() -> auto const& {return tables_.getRtempvdTables();
-}
-}
-,
-}
-;
-if (!deck_.hasKeyword("EQUIL")) {
-  for (auto const& keyword : depthKeywords) {
-    noteUnused({keyword.name});
-  }
-  return;
-}
-Opm::Equil const equil(deck_["EQUIL"].back());
-for (std::size_t r = 0; r < equil.size(); ++r) {
-  auto const& record = equil.getRecord(r);
-  InitialState state;
-  state.name = "EQUIL_" + std::to_string(r + 1);
-  state.datumDepth = units_(Measure::length, record.datumDepth());
-  state.datumPressure = units_(Measure::pressure, record.datumDepthPressure());
-  state.gasOilContactDepth = units_(Measure::length, record.gasOilContactDepth());
-  state.gasOilContactCapillaryPressure =
-      units_(Measure::pressure, record.gasOilContactCapillaryPressure());
-  state.waterContactDepth = units_(Measure::length, record.waterOilContactDepth());
-  state.waterContactCapillaryPressure =
-      units_(Measure::pressure, record.waterOilContactCapillaryPressure());
-  for (auto const& keyword : depthKeywords) {
-    auto const& container = keyword.tables();
-    if (container.empty()) {
-      continue;
-    }
-    auto const& table = container.getTable(r);
-    DepthColumn column;
-    column.property = static_cast<int>(keyword.property);
-    for (std::size_t i = 0; i < table.numRows(); ++i) {
-      column.depths.push_back(units_(Measure::length, table.get(0, i)));
-      column.values.push_back(units_(keyword.measure, table.get(1, i)));
-    }
-    state.depthTables.push_back(std::move(column));
-  }
-  fluid.initialStates.push_back(std::move(state));
-}
-}
-
-void readTracers(FluidDeck& fluid) {
-  Opm::TracerConfig const config(deck_.getActiveUnitSystem(), deck_);
-  for (auto const& entry : config) {
-    Tracer tracer;
-    tracer.name = entry.name;
-    tracer.componentName = entry.phase == Opm::Phase::WATER ? "WATER"
-                           : entry.phase == Opm::Phase::GAS ? "GAS"
-                                                            : "OIL";
-    auto const add = [&](std::optional<Opm::TracerVdTable> const& table,
-                         ITracerModel::DepthTableType type) {
-      if (!table) {
-        return;
-      }
-      TracerColumn column;
-      column.type = static_cast<int>(type);
-      auto const& depths = table->getDepthColumn();
-      auto const& concentrations = table->getTracerConcentration();
-      for (std::size_t i = 0; i < depths.size(); ++i) {
-        column.depths.push_back(units_(Measure::length, depths[i]));
-        column.concentrations.push_back(concentrations[i]);
-      }
-      tracer.depthTables.push_back(std::move(column));
+    static DepthKeyword const depthKeywords[] = {
+        {"RSVD", Property::SolutionGasOilRatio, Measure::gas_oil_ratio},
+        {"RVVD", Property::VaporizedOilGasRatio, Measure::oil_gas_ratio},
+        {"PBVD", Property::BubblePointPressure, Measure::pressure},
+        {"PDVD", Property::DewPointPressure, Measure::pressure},
+        {"SALTVD", Property::SaltConcentration, Measure::salinity},
+        {"RTEMPVD", Property::Temperature, Measure::temperature},
     };
-    add(entry.free_tvdp, ITracerModel::DepthTableType::FreePhaseConcentration);
-    add(entry.solution_tvdp, ITracerModel::DepthTableType::SolutionPhaseConcentration);
-    fluid.tracers.push_back(std::move(tracer));
+    if (!deck_.hasKeyword("EQUIL")) {
+      for (auto const& keyword : depthKeywords) {
+        noteUnused({keyword.name});
+      }
+      return;
+    }
+    Opm::Equil const equil(deck_["EQUIL"].back());
+    for (std::size_t r = 0; r < equil.size(); ++r) {
+      auto const& record = equil.getRecord(r);
+      InitialState state;
+      state.name = "EQUIL_" + std::to_string(r + 1);
+      state.datumDepth = units_(Measure::length, record.datumDepth());
+      state.datumPressure = units_(Measure::pressure, record.datumDepthPressure());
+      state.gasOilContactDepth = units_(Measure::length, record.gasOilContactDepth());
+      state.gasOilContactCapillaryPressure =
+          units_(Measure::pressure, record.gasOilContactCapillaryPressure());
+      state.waterContactDepth = units_(Measure::length, record.waterOilContactDepth());
+      state.waterContactCapillaryPressure =
+          units_(Measure::pressure, record.waterOilContactCapillaryPressure());
+      for (auto const& keyword : depthKeywords) {
+        auto const* tables = simpleTables(keyword.name);
+        if (tables == nullptr) {
+          continue;
+        }
+        auto const& table = tables->getTable(r);
+        DepthColumn column;
+        column.property = static_cast<int>(keyword.property);
+        for (std::size_t i = 0; i < table.numRows(); ++i) {
+          column.depths.push_back(units_(Measure::length, table.get(0, i)));
+          column.values.push_back(units_(keyword.measure, table.get(1, i)));
+        }
+        state.depthTables.push_back(std::move(column));
+      }
+      fluid.initialStates.push_back(std::move(state));
+    }
   }
-}
 
-Opm::Deck const& deck_;
-Opm::TableManager const& tables_;
-Units units_;
-std::vector<double> oilDensities_;
-double waterDensity_ = 0.0;
-std::vector<std::string> notes_;
-}
-;
+  void readTracers(FluidDeck& fluid) {
+    Opm::TracerConfig const config(deck_.getActiveUnitSystem(), deck_);
+    for (auto const& entry : config) {
+      Tracer tracer;
+      tracer.name = entry.name;
+      tracer.componentName = entry.phase == Opm::Phase::WATER ? "WATER"
+                             : entry.phase == Opm::Phase::GAS ? "GAS"
+                                                              : "OIL";
+      auto const add = [&](std::optional<Opm::TracerVdTable> const& table,
+                           ITracerModel::DepthTableType type) {
+        if (!table) {
+          return;
+        }
+        TracerColumn column;
+        column.type = static_cast<int>(type);
+        auto const& depths = table->getDepthColumn();
+        auto const& concentrations = table->getTracerConcentration();
+        for (std::size_t i = 0; i < depths.size(); ++i) {
+          column.depths.push_back(units_(Measure::length, depths[i]));
+          column.concentrations.push_back(concentrations[i]);
+        }
+        tracer.depthTables.push_back(std::move(column));
+      };
+      add(entry.free_tvdp, ITracerModel::DepthTableType::FreePhaseConcentration);
+      add(entry.solution_tvdp, ITracerModel::DepthTableType::SolutionPhaseConcentration);
+      fluid.tracers.push_back(std::move(tracer));
+    }
+  }
+
+  Opm::Deck const& deck_;
+  Opm::TableManager const& tables_;
+  Units units_;
+  std::vector<double> oilDensities_;
+  double waterDensity_ = 0.0;
+  std::vector<std::string> notes_;
+};
 
 // OPM's ErrorGuard prints and throws from its destructor when errors are left in it;
 // this one is always emptied first, the errors having been thrown already.
