@@ -103,7 +103,8 @@ TYPED_TEST(DepthTableOperations, InterpolatesInsideAndBeyondAnIncreasingTable) {
                                   {300, false, 4},
                                   {50, false, 1},
                                   {350, false, 4},
-                                  {350, true, 5},  // on the line through 200 and 300
+                                  {200.5, false, 2.01},  // just below 200: the segment to 300
+                                  {350, true, 5},        // on the line through 200 and 300
                                   {50, true, -1}}) {
     EXPECT_DOUBLE_EQ(interpolate(this->table_, k.depth, 0, k.extrapolate), k.expected)
         << k.depth << " " << k.extrapolate;
