@@ -144,23 +144,6 @@ inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), e
 inline IInitialCondition::Property depthKey(int k) {
   return static_cast<IInitialCondition::Property>(k);
 }
-inline Values snapshot(IDepthTable const& t) {
-  Values s{double(t.getNumDepths()), double(t.getNumComponents())};
-  for (int d = 0; d < t.getNumDepths(); ++d) {
-    s.push_back(t.getDepth(d));
-    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(d, c));
-  }
-  return s;
-}
-// Depth base + 10 d, value base + 10 d + c + 1.
-inline void fill(IDepthTable& t, int depths, int components, double base) {
-  t.setNumComponents(components);
-  t.setNumDepths(depths);
-  for (int d = 0; d < depths; ++d) {
-    t.setDepth(d, base + 10 * d);
-    for (int c = 0; c < components; ++c) t.setProperty(d, c, base + 10 * d + c + 1);
-  }
-}
 // Sets all fourteen water scalars to base + 1, base + 2, … and adds one salt.
 inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMoleculeType salt) {
   using W = IWaterProperties;
@@ -210,7 +193,7 @@ inline void fillNumbers(IInitialCondition& ic, double base) {
 // Its six numbers and its depth tables, including a few keys around the twelve.
 struct Initial {
   std::array<double, 6> numbers;
-  std::map<int, Values> tables;
+  std::map<int, std::string> tables;
   bool operator==(Initial const& o) const { return numbers == o.numbers && tables == o.tables; }
 };
 inline Initial snapshot(IInitialCondition const& ic) {
@@ -219,7 +202,8 @@ inline Initial snapshot(IInitialCondition const& ic) {
              ic.getWaterContactCapillaryPressure()},
             {}};
   for (int k = -2; k <= 14; ++k) {
-    if (ic.hasDepthTable(depthKey(k))) s.tables[k] = snapshot(ic.getDepthTable(depthKey(k)));
+    if (ic.hasDepthTable(depthKey(k)))
+      s.tables[k] = support::observe(ic.getDepthTable(depthKey(k)));
   }
   return s;
 }
