@@ -1,0 +1,1 @@
+"""Pictures of a fluid description's tables (matplotlib, imported only here)."""
