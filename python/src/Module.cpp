@@ -225,10 +225,13 @@ void bindModule(py::module_& m) {
   static py::exception<Deck::DeckError> deckError(m, "DeckError", PyExc_RuntimeError);
 #endif
   // The library's exceptions by type, messages unchanged. std::range_error is a
-  // std::runtime_error, so it is caught first.
+  // std::runtime_error, so it is caught first; so are the bindings' own Python errors
+  // (py::value_error, …), which are std::runtime_errors too.
   py::register_exception_translator([](std::exception_ptr thrown) {
     try {
       std::rethrow_exception(thrown);
+    } catch (py::builtin_exception const& e) {
+      e.set_error();
     } catch (DeletedObjectError const& e) {
       deleted(e.what());
 #ifdef ORV_TESS_VARNAK_PYTHON_DECK
