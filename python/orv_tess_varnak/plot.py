@@ -21,6 +21,21 @@ import argparse
 import os
 import sys
 
+# Axis units of the unit systems a deck may be written in, as the deck import stores the
+# values (in the deck's own units). Without a unit system the axes carry no unit.
+UNITS = {
+    "METRIC": {"pressure": "bar", "oil": ("rm3/sm3", "cP"), "gas": ("rm3/sm3", "cP"),
+               "depth": "m"},
+    "FIELD": {"pressure": "psia", "oil": ("rb/stb", "cP"), "gas": ("rb/Mscf", "cP"),
+              "depth": "ft"},
+    "LAB": {"pressure": "atm", "oil": ("rcc/scc", "cP"), "gas": ("rcc/scc", "cP"),
+            "depth": "cm"},
+}
+
+
+def _with_unit(label, unit):
+    return f"{label} [{unit}]" if unit else label
+
 
 def _figure(title, ylabels, xlabel):
     import matplotlib
@@ -46,10 +61,14 @@ def _finish(figure, path):
     return figure
 
 
-def _two_level(table, title, key_label, path, oil):
+def _two_level(table, title, key_label, path, oil, units):
     """Draws an oil (oil=True) or gas table's formation volume factor and viscosity."""
     rows = table.rows()
-    figure, axes = _figure(title, ["formation volume factor", "viscosity"], "pressure")
+    system = UNITS.get(units, {})
+    b_unit, mu_unit = system.get("oil" if oil else "gas", (None, None))
+    figure, axes = _figure(title, [_with_unit("formation volume factor", b_unit),
+                                   _with_unit("viscosity", mu_unit)],
+                           _with_unit("pressure", system.get("pressure")))
     saturated = []  # (pressure, B, mu) of each row's saturated point
     for key, entries in rows:
         if len(entries) == 0:
@@ -80,24 +99,27 @@ def _two_level(table, title, key_label, path, oil):
     return _finish(figure, path)
 
 
-def plot_oil_table(table, path=None, title=None):
+def plot_oil_table(table, path=None, title=None, units=None):
     """Draws an oil table (any IOilTable): formation volume factor and viscosity against
     pressure, one curve per gas-oil ratio, the saturated line dashed. Returns the Figure
-    and writes it to path (PNG or SVG) when given."""
-    return _two_level(table, title or repr(table).strip("<>"), "Rs", path, oil=True)
+    and writes it to path (PNG or SVG) when given. units names the unit system of the
+    values ("METRIC", "FIELD", "LAB") for the axis labels."""
+    return _two_level(table, title or repr(table).strip("<>"), "Rs", path, True, units)
 
 
-def plot_gas_table(table, path=None, title=None):
+def plot_gas_table(table, path=None, title=None, units=None):
     """Draws a gas table (any IGasTable): formation volume factor and viscosity against
     pressure, the saturated line dashed and the undersaturated entries as points."""
-    return _two_level(table, title or repr(table).strip("<>"), "p", path, oil=False)
+    return _two_level(table, title or repr(table).strip("<>"), "p", path, False, units)
 
 
-def plot_depth_table(table, path=None, title=None, names=None):
-    """Draws a depth table (any IDepthTable): each component's value against depth, depth
-    increasing downwards; names labels the components."""
+def plot_depth_table(table, path=None, title=None, names=None, xlabel="value", units=None):
+    """Draws a depth table (any IDepthTable): each component's value (xlabel) against
+    depth, depth increasing downwards; names labels the components."""
     depths, values = table.to_numpy()
-    figure, axes = _figure(title or repr(table).strip("<>"), ["depth"], "value")
+    depth_unit = UNITS.get(units, {}).get("depth")
+    figure, axes = _figure(title or repr(table).strip("<>"), [_with_unit("depth", depth_unit)],
+                           xlabel)
     ax = axes[0]
     order = depths.argsort()
     for c in range(values.shape[1]):
@@ -121,7 +143,7 @@ def oil_regions(model):
     return regions
 
 
-def plot_model(model, out_dir, fmt="png"):
+def plot_model(model, out_dir, fmt="png", units=None):
     """Writes one picture per table of a black-oil model into out_dir: every oil table,
     the gas table, and the depth tables of every initial condition. Returns the paths."""
     from . import IInitialCondition
@@ -132,7 +154,7 @@ def plot_model(model, out_dir, fmt="png"):
 
     def write(draw, table, suffix, **options):
         path = f"{stem}_{suffix}.{fmt}"
-        draw(table, path, **options)
+        draw(table, path, units=units, **options)
         written.append(path)
 
     for region in oil_regions(model):
@@ -146,7 +168,8 @@ def plot_model(model, out_dir, fmt="png"):
         for prop in IInitialCondition.Property.__members__.values():
             if condition.hasDepthTable(prop):
                 write(plot_depth_table, condition.getDepthTable(prop),
-                      f"{_safe(name)}_{prop.name}", title=f"{name}: {prop.name}")
+                      f"{_safe(name)}_{prop.name}", title=f"{name}: {prop.name}",
+                      xlabel=prop.name)
     return written
 
 
@@ -174,7 +197,7 @@ def main(argv=None):
     except ovt.DeckError as error:
         parser.exit(1, f"{error}\n")
     model = models.getFluidModel(report.modelName)
-    for path in plot_model(model, args.out, args.format):
+    for path in plot_model(model, args.out, args.format, report.unitSystem):
         print(path)
     return 0
 
