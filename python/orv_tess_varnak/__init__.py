@@ -20,7 +20,6 @@ deck import.
 """
 
 from ._core import *  # noqa: F401,F403
-from ._core import __doc__ as _core_doc  # noqa: F401
 
 try:
     from ._core import DeckError, ImportReport, load_deck  # noqa: F401

@@ -38,10 +38,7 @@ def _with_unit(label, unit):
 
 
 def _figure(title, ylabels, xlabel):
-    import matplotlib
-
-    if "matplotlib.pyplot" not in sys.modules:
-        matplotlib.use("Agg")
+    # A bare Figure, outside pyplot: no window, no change to the caller's backend.
     from matplotlib.figure import Figure
 
     figure = Figure(figsize=(4.5 * len(ylabels), 4.0), layout="constrained")

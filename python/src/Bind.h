@@ -1,5 +1,5 @@
-// Shared pieces of the binding files: calling an interface's operation through a Ref, the
-// Python class of an interface, and the NumPy views of the tables.
+// Shared pieces of the binding files: calling an interface's operation through a Ref, and
+// the Python classes of the interfaces and implementations.
 //
 // Lifetime at each binding: operations that return values return copies (pybind11's
 // automatic policy: numbers, strings, sets of names, new arrays). Operations that hand out
@@ -13,7 +13,6 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
-#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,10 +38,7 @@ auto via(R (T::*member)(A...) const) {
 
 // The Python class of interface T, named as the interface, below its base interface's.
 template <class T>
-using Class =
-    std::conditional_t<std::is_same_v<typename BaseRef<T>::type, RefBase>,
-                       py::class_<Ref<T>, RefBase, std::shared_ptr<Ref<T>>>,
-                       py::class_<Ref<T>, typename BaseRef<T>::type, std::shared_ptr<Ref<T>>>>;
+using Class = py::class_<Ref<T>, typename BaseRef<T>::type, std::shared_ptr<Ref<T>>>;
 
 // The Python class of interface T, declared by declareInterfaces.
 template <class T>
