@@ -224,10 +224,11 @@ void bindBlackOil(py::module_& m) {
   auto region = [](int r) { return "IOilTable of region " + std::to_string(r); };
   // Makes a child through `make`, retires the one it replaces, and hands out the new one.
   auto replacing = [](Ref<M>& self, auto find, auto make, std::string label) {
-    auto* old = find(self.obj());
+    void const* old = identity(find(self.obj()));
     make(self.obj());
-    renewObject(old);
-    return child<std::remove_pointer_t<decltype(old)>>(self, find, std::move(label), true);
+    renew(old);
+    return child<std::remove_pointer_t<decltype(find(self.obj()))>>(self, find, std::move(label),
+                                                                    true);
   };
   model
       .def(
@@ -249,9 +250,9 @@ void bindBlackOil(py::module_& m) {
           KeepsOwner())
       .def("deleteGasTable",
            [=](Ref<M>& self) {
-             auto* old = gas(self.obj());
+             void const* old = identity(gas(self.obj()));
              self.obj().deleteGasTable();
-             renewObject(old);
+             renew(old);
            })
       .def(
           "makeOilTable",
@@ -287,9 +288,9 @@ void bindBlackOil(py::module_& m) {
           KeepsOwner())
       .def("deleteOilTable",
            [=](Ref<M>& self, int r) {
-             auto* old = oil(r)(self.obj());
+             void const* old = identity(oil(r)(self.obj()));
              self.obj().deleteOilTable(r);
-             renewObject(old);
+             renew(old);
            })
       .def("getNumOfOilTables", via(&M::getNumOfOilTables))
       .def(
@@ -305,9 +306,9 @@ void bindBlackOil(py::module_& m) {
           KeepsOwner())
       .def("deleteSolventTable",
            [=](Ref<M>& self) {
-             auto* old = solvent(self.obj());
+             void const* old = identity(solvent(self.obj()));
              self.obj().deleteSolventTable();
-             renewObject(old);
+             renew(old);
            })
       .def(
           "makeMiscibilityTable",
@@ -324,9 +325,9 @@ void bindBlackOil(py::module_& m) {
           KeepsOwner())
       .def("deleteMiscibilityTable",
            [=](Ref<M>& self) {
-             auto* old = miscibility(self.obj());
+             void const* old = identity(miscibility(self.obj()));
              self.obj().deleteMiscibilityTable();
-             renewObject(old);
+             renew(old);
            })
       .def("gasDensity", via(static_cast<void (M::*)(double)>(&M::gasDensity)))
       .def("gasDensity", via(static_cast<double (M::*)() const>(&M::gasDensity)))

@@ -572,9 +572,9 @@ void bindModel(py::module_& m) {
       .def(
           "deleteComponent",
           [](Ref<I>& self, int index) {
-            IComponent* old = &self.obj().getComponent(index);
+            void const* old = identity(&self.obj().getComponent(index));
             self.obj().deleteComponent(index);
-            renewObject(old);
+            renew(old);
           },
           py::arg("index"))
       .def("getNumAqueousSolubleComponents", via(&I::getNumAqueousSolubleComponents))
@@ -656,9 +656,9 @@ void bindModel(py::module_& m) {
       .def(
           "makeOilViscosityIndexTable",
           [=](Ref<I>& self) {
-            auto* old = viscosityIndex(self.obj());
+            void const* old = identity(viscosityIndex(self.obj()));
             self.obj().makeOilViscosityIndexTable();
-            renewObject(old);
+            renew(old);
             return child<IOilViscosityIndexTable>(self, viscosityIndex, "IOilViscosityIndexTable",
                                                   true);
           },
@@ -671,9 +671,9 @@ void bindModel(py::module_& m) {
           KeepsOwner())
       .def("deleteOilViscosityIndexTable",
            [=](Ref<I>& self) {
-             auto* old = viscosityIndex(self.obj());
+             void const* old = identity(viscosityIndex(self.obj()));
              self.obj().deleteOilViscosityIndexTable();
-             renewObject(old);
+             renew(old);
            })
       .def("setOilViscosityCorrelationT1", via(&I::setOilViscosityCorrelationT1))
       .def("getOilViscosityCorrelationT1", via(&I::getOilViscosityCorrelationT1))

@@ -16,9 +16,9 @@ std::string quoted(char const* kind, std::string const& name) {
 // object made at its address.
 template <class T, class Find, class Erase>
 void erase(Ref<T>& self, Find find, Erase erase) {
-  auto* old = find(self.obj());
+  void const* old = identity(find(self.obj()));
   erase(self.obj());
-  renewObject(old);
+  renew(old);
 }
 
 void bindFluidModels(py::module_& m) {
@@ -112,9 +112,9 @@ void bindFluidModels(py::module_& m) {
       .def(
           "deleteSeparatorModel",
           [](Ref<I>& self, std::string const& name, std::size_t version) {
-            ISeparatorModel* old = &self.obj().getSeparatorModel(name, version);
+            void const* old = identity(&self.obj().getSeparatorModel(name, version));
             self.obj().deleteSeparatorModel(name, version);
-            renewObject(old);
+            renew(old);
           },
           py::arg("name"), py::arg("version"))
       .def("getSeparatorModelNames", via(&I::getSeparatorModelNames))
@@ -123,9 +123,9 @@ void bindFluidModels(py::module_& m) {
       .def(
           "makeTracerModel",
           [=](Ref<I>& self, std::string const& name) {
-            auto* old = tracer(name)(self.obj());
+            void const* old = identity(tracer(name)(self.obj()));
             self.obj().makeTracerModel(name);
-            renewObject(old);
+            renew(old);
             return child<ITracerModel>(self, tracer(name), quoted("ITracerModel", name), true);
           },
           py::arg("name"), KeepsOwner())
@@ -146,9 +146,9 @@ void bindFluidModels(py::module_& m) {
       .def(
           "makeTrackingModel",
           [=](Ref<I>& self) {
-            auto* old = tracking(self.obj());
+            void const* old = identity(tracking(self.obj()));
             self.obj().makeTrackingModel();
-            renewObject(old);
+            renew(old);
             return child<ITrackingModel>(self, tracking, "ITrackingModel", true);
           },
           KeepsOwner())
@@ -192,9 +192,9 @@ void bindFluidModel(py::module_& m) {
       .def(
           "makeWaterProperties",
           [=](Ref<I>& self) {
-            auto* old = water(self.obj());
+            void const* old = identity(water(self.obj()));
             self.obj().makeWaterProperties();
-            renewObject(old);
+            renew(old);
             return child<IWaterProperties>(self, water, "IWaterProperties", true);
           },
           KeepsOwner())
@@ -346,9 +346,9 @@ void bindSurface(py::module_& m) {
         .def(
             "makeDepthTable",
             [=](Ref<I>& self, Type type, int region) {
-              auto* old = table(type, region)(self.obj());
+              void const* old = identity(table(type, region)(self.obj()));
               self.obj().makeDepthTable(type, region);
-              renewObject(old);
+              renew(old);
               return child<ITracerDepthTable>(self, table(type, region), label(type, region), true);
             },
             py::arg("type"), py::arg("region"), KeepsOwner())

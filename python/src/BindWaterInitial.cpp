@@ -139,9 +139,9 @@ void bindWater(py::module_& m) {
       .def(
           "makeBrinePropertyTable",
           [=](Ref<I>& self) {
-            auto* old = table(self.obj());
+            void const* old = identity(table(self.obj()));
             self.obj().makeBrinePropertyTable();
-            renewObject(old);
+            renew(old);
             return child<IBrinePropertyTable>(self, table, "IBrinePropertyTable", true);
           },
           KeepsOwner())
@@ -152,9 +152,9 @@ void bindWater(py::module_& m) {
           },
           KeepsOwner())
       .def("deleteBrinePropertyTable", [=](Ref<I>& self) {
-        auto* old = table(self.obj());
+        void const* old = identity(table(self.obj()));
         self.obj().deleteBrinePropertyTable();
-        renewObject(old);
+        renew(old);
       });
   defineStd<StdWaterProperties, I>(m, "StdWaterProperties");
 }
@@ -243,9 +243,9 @@ void bindInitial(py::module_& m) {
       .def(
           "deleteDepthTable",
           [=](Ref<I>& self, Property p) {
-            auto* old = depth(p)(self.obj());
+            void const* old = identity(depth(p)(self.obj()));
             self.obj().deleteDepthTable(p);
-            renewObject(old);
+            renew(old);
           },
           py::arg("property"));
   auto impl = defineStd<StdInitialCondition, I, std::string>(m, "StdInitialCondition");

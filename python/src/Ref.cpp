@@ -20,7 +20,9 @@ std::uint64_t generationOf(void const* address) {
   return found == map.end() ? 0 : found->second;
 }
 
-void renew(void const* address) { ++generations()[address]; }
+void renew(void const* address) {
+  if (address) ++generations()[address];
+}
 
 RefBase::~RefBase() = default;
 

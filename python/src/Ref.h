@@ -40,10 +40,13 @@ class DeletedObjectError : public std::exception {
 };
 
 // The generation of the object at `address` (its most derived address), and counting it
-// up: called for every object the bindings make or destroy.
+// up (nothing for null): called for every object the bindings make or destroy. An object
+// about to be destroyed is named by its identity, taken while it still lives.
 std::uint64_t generationOf(void const* address);
 void renew(void const* address);
 
+// The most derived address of a live object (null for null): the same for each of its
+// interfaces.
 template <class T>
 void const* identity(T const* object) {
   return object ? dynamic_cast<void const*>(object) : nullptr;
