@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,26 +18,25 @@
 #include "Orv/Tess/Varnak/StdMisciblityTable.h"
 #include "Orv/Tess/Varnak/StdOilTable.h"
 #include "Orv/Tess/Varnak/StdSolventTable.h"
-#include "Orv/Tess/Varnak/StdWaterProperties.h"
 #include "copy/Recording.h"
 #include "copy/State.h"
-#include "support/Fill.h"
-#include "support/Observe.h"
 
 using namespace Orv::Tess::Varnak;
 using namespace state;
-using Salt = IBrineComponent::SaltMoleculeType;
 
 TEST(CompressibleOilTableCopy, TransfersThePairsAndTheRowsAndKeepsTheThermalValues) {
-  StdCompressibleOilTable source, target;
-  fill(source, {2, 0}, 10.0);
-  fill(target, {1, 1, 1}, 200.0);
-  auto const before = snapshot(target);
-  copy(source, target, -1);
+  StdCompressibleOilTable source, target, expected;
+  support::fill(source, 10.0, {2, 0});
+  support::fill(target, 200.0, {1, 1, 1});
   // The target keeps its four thermal values and takes the source's pairs.
-  Values extras(before.extras.begin(), before.extras.begin() + 4);
-  extras.insert(extras.end(), {20, 30, 21, 31});
-  EXPECT_EQ(snapshot(target), (Table{before.kind, rows(source), extras}));
+  support::fill(expected, 10.0, {2, 0});
+  keepKindValues(expected, target);
+  for (int i = 0; i < 2; ++i) {
+    expected.setCompressibility(i, source.getCompressibility(i));
+    expected.setViscosibility(i, source.getViscosibility(i));
+  }
+  copy(source, target, -1);
+  EXPECT_EQ(support::observe(target), support::observe(expected));
 }
 
 TEST(TwoLevelTableCopy, TransfersRowsBetweenAnyKindsAndLeavesTheTargetKindAlone) {
@@ -49,17 +48,16 @@ TEST(TwoLevelTableCopy, TransfersRowsBetweenAnyKindsAndLeavesTheTargetKindAlone)
   std::vector<std::function<std::unique_ptr<IGasTable>()>> const gasKinds{
       [] { return std::make_unique<StdGasTable>(); },
       [] { return std::make_unique<StdDryGasTable>(); }};
+  // The target keeps its kind and what the kind holds beside the rows.
   auto expectRowsOnly = [](auto const& makeSource, auto const& makeTarget) {
-    auto source = makeSource(), target = makeTarget();
-    fill(*source, {2, 1}, 100.0);
-    fill(*target, {1, 3, 2}, 200.0);
-    auto const before = snapshot(*target);
-    SCOPED_TRACE(snapshot(*source).kind + " into " + before.kind);
+    auto source = makeSource(), target = makeTarget(), expected = makeTarget();
+    support::fill(*source, 100.0, {2, 1});
+    support::fill(*target, 200.0, {1, 3, 2});
+    support::fill(*expected, 100.0, {2, 1});
+    keepKindValues(*expected, *target);
+    SCOPED_TRACE(support::observe(*source) + " into " + support::observe(*target));
     copy(*source, *target, 0);
-    // A compressible table keeps its thermal values and the pairs of the two rows left.
-    Values extras = before.extras;
-    if (dynamic_cast<ICompressibleOilTable const*>(&*target)) extras.resize(4 + 2 * 2);
-    EXPECT_EQ(snapshot(*target), (Table{before.kind, rows(*source), extras}));
+    EXPECT_EQ(support::observe(*target), support::observe(*expected));
   };
   for (auto const& source : oilKinds) {
     for (auto const& target : oilKinds) expectRowsOnly(source, target);
@@ -85,22 +83,35 @@ TEST(SolventAndMiscibilityTableCopy, LeaveTheTargetWithTheSourceRowsAndValues) {
 TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesInOrder) {
   recording::CallLog log;
   recording::RecordingBlackOilModel source(log, "S"), target(log, "T");
+  StdBlackOilModel expected("T");
   source.gasDensity(0.9);
   source.oilDensity(850.0);
-  fillWater(source.makeWaterProperties(), 100.0, Salt::NACL);
+  support::furnish(source.makeWaterProperties(), 100.0);
   for (char const* name : {"A", "EQL"}) source.makeInitialCondition(name);
-  fill(source.makeDryGasTable(), {1, 2}, 300.0);
-  fill(source.makeDeadOilTable(1), {2}, 100.0);
-  fill(source.makeCompressibleOilTable(2), {2, 2}, 200.0);
-  fill(source.makeOilTable(4), {1}, 400.0);  // three tables: region 4 is not visited
-  for (char const* name : {"B", "EQL"}) target.makeInitialCondition(name);
-  fill(target.makeOilTable(0), {1}, 1000.0);
-  fill(target.makeDeadOilTable(2), {1}, 1200.0);
-  fill(target.makeOilTable(3), {1}, 1300.0);
-  fill(target.makeOilTable(4), {1}, 1400.0);
-  fill(target.makeDeadOilConstantCompressTable(6), {2}, 1600.0);
-  auto const from = snapshot(source);
-  auto const before = snapshot(target);
+  support::fill(source.makeDryGasTable(), 300.0, {1, 2});
+  support::fill(source.makeDeadOilTable(1), 100.0, {2});
+  support::fill(source.makeCompressibleOilTable(2), 200.0, {2, 2});
+  support::fill(source.makeOilTable(4), 400.0, {1});  // three tables: region 4 is not visited
+  for (IBlackOilModel* model : std::initializer_list<IBlackOilModel*>{&target, &expected}) {
+    for (char const* name : {"B", "EQL"}) model->makeInitialCondition(name);
+    support::fill(model->makeOilTable(0), 1000.0, {1});
+    support::fill(model->makeOilTable(4), 1400.0, {1});
+    support::fill(model->makeDeadOilConstantCompressTable(6), 1600.0, {2});
+  }
+  support::fill(target.makeDeadOilTable(2), 1200.0, {1});
+  support::fill(target.makeOilTable(3), 1300.0, {1});
+  // Water made new holds the source's six numbers and its own defaults otherwise; made
+  // tables are of the plain kinds unless the source's is compressible, which keeps its
+  // new thermal values.
+  expected.gasDensity(0.9);
+  expected.oilDensity(850.0);
+  takeSixNumbers(expected.makeWaterProperties(), *source.getWaterProperties());
+  support::fill(expected.makeGasTable(), 300.0, {1, 2});
+  support::fill(expected.makeOilTable(1), 100.0, {2});
+  auto& made = expected.makeCompressibleOilTable(2);
+  support::fill(made, 200.0, {2, 2});
+  keepKindValues(made, StdCompressibleOilTable());
+  auto const from = support::observe(source);
   std::string const densities =
       "S.gasDensity() T.gasDensity(0.9) S.oilDensity() T.oilDensity(850) ";
   log.take();
@@ -115,36 +126,26 @@ TEST(BlackOilModelCopy, VisitsRegionsOneToTheCountAndMakesFillsOrDeletesTablesIn
                             "S.getNumOfOilTables() S.getOilTable(1) T.getOilTable(1) "
                             "T.makeOilTable(1) S.getOilTable(2) T.getOilTable(2) "
                             "T.makeCompressibleOilTable(2) S.getOilTable(3) T.deleteOilTable(3)");
-  auto after = snapshot(target);
-  // Water made new holds the source's six numbers and its own defaults otherwise; made
-  // tables are of the plain kinds unless the source's is compressible.
-  EXPECT_EQ(after.fluid.water, withSixNumbersOf(snapshot(StdWaterProperties()), *from.fluid.water));
-  EXPECT_EQ(after.gas, (Table{kind<StdGasTable>(), from.gas->rows, {}}));
-  Values made{0, 0, 0, 0};  // new thermal values, then the source's pairs
-  made.insert(made.end(), from.oil.at(2).extras.begin() + 4, from.oil.at(2).extras.end());
-  std::map<int, Table> const expected{
-      {0, before.oil.at(0)},
-      {1, {kind<StdOilTable>(), from.oil.at(1).rows, {}}},
-      {2, {kind<StdCompressibleOilTable>(), from.oil.at(2).rows, made}},
-      {4, before.oil.at(4)},
-      {6, before.oil.at(6)}};
-  EXPECT_EQ(after.oil, expected);
+  EXPECT_EQ(support::observe(target), support::observe(expected));
+  EXPECT_EQ(support::observe(source), from);
 
   // Tables the target holds are filled and keep their kind and their own values; a
   // compressible one keeps the pairs of the rows that remain.
-  fill(target.makeCompressibleOilTable(1), {1, 1, 1}, 1100.0);
-  fill(target.makeDryGasTable(), {3}, 500.0);
-  auto const held = snapshot(*target.getOilTable(1));
+  for (IBlackOilModel* model : std::initializer_list<IBlackOilModel*>{&target, &expected}) {
+    support::fill(model->makeCompressibleOilTable(1), 1100.0, {1, 1, 1});
+    support::fill(model->makeDryGasTable(), 500.0, {3});
+  }
+  support::fill(*expected.getOilTable(1), 100.0, {2});
+  keepKindValues(*expected.getOilTable(1), *target.getOilTable(1));
+  support::fill(*expected.getGasTable(), 300.0, {1, 2});
+  keepKindValues(*expected.getGasTable(), *target.getGasTable());
   log.take();
   copy(source, target, 8 | 16);
   EXPECT_EQ(log.take(), densities +
                             "S.getGasTable() T.getGasTable() S.getNumOfOilTables() "
                             "S.getOilTable(1) T.getOilTable(1) S.getOilTable(2) T.getOilTable(2) "
                             "S.getOilTable(3) T.deleteOilTable(3)");
-  after = snapshot(target);
-  EXPECT_EQ(after.gas, (Table{kind<StdDryGasTable>(), from.gas->rows, {501, 502}}));
-  EXPECT_EQ(after.oil.at(1), (Table{held.kind, from.oil.at(1).rows,
-                                    Values(held.extras.begin(), held.extras.begin() + 4 + 2)}));
+  EXPECT_EQ(support::observe(target), support::observe(expected));
 
   // A source without water or a gas table removes the target's.
   recording::RecordingBlackOilModel bare(log, "S");
