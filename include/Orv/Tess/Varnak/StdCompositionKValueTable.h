@@ -16,9 +16,9 @@ class ORV_TESS_VARNAK_API StdCompositionKValueTable
   // An empty table with composition 0.0 and nominated component 0.
   StdCompositionKValueTable();
   StdCompositionKValueTable(StdCompositionKValueTable const& other);
-  StdCompositionKValueTable(StdCompositionKValueTable&& other);
+  StdCompositionKValueTable(StdCompositionKValueTable&& other) noexcept;
   StdCompositionKValueTable& operator=(StdCompositionKValueTable const& other);
-  StdCompositionKValueTable& operator=(StdCompositionKValueTable&& other);
+  StdCompositionKValueTable& operator=(StdCompositionKValueTable&& other) noexcept;
   ~StdCompositionKValueTable() override;
 
   double getComposition() const override;

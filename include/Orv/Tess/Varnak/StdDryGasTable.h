@@ -18,6 +18,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdDryGasTable : public IDryGasTable {
  public:
   StdDryGasTable();
@@ -50,6 +55,8 @@ class ORV_TESS_VARNAK_API StdDryGasTable : public IDryGasTable {
   void setVaporizedOil(double ratio) override;
 
  private:
+  friend struct detail::Access<StdDryGasTable>;  // the copies read the storage directly
+
   StdGasTable table_;
   double vaporizedOil_;
   double dewPointPressure_;

@@ -15,9 +15,9 @@ class ORV_TESS_VARNAK_API StdTemperatureKValueTable
   // An empty table at temperature 0.0.
   StdTemperatureKValueTable();
   StdTemperatureKValueTable(StdTemperatureKValueTable const& other);
-  StdTemperatureKValueTable(StdTemperatureKValueTable&& other);
+  StdTemperatureKValueTable(StdTemperatureKValueTable&& other) noexcept;
   StdTemperatureKValueTable& operator=(StdTemperatureKValueTable const& other);
-  StdTemperatureKValueTable& operator=(StdTemperatureKValueTable&& other);
+  StdTemperatureKValueTable& operator=(StdTemperatureKValueTable&& other) noexcept;
   ~StdTemperatureKValueTable() override;
 
   double getTemperature() const override;
