@@ -2,7 +2,6 @@
 // flat row-by-component rules, and the library's three instantiations of them.
 #include "Orv/Tess/Varnak/StdKValueTable.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -90,7 +89,7 @@ void StdKValueTable<T>::setKValue(int p, int c, double value) {
 template <class T>
 void StdKValueTable<T>::validate(int p) const {
   if (!detail::validIndex(p, pressures_.size())) {
-    throw std::range_error("Invalid pressure index in StdKValueTable.");
+    detail::throwRangeError("Invalid pressure index in StdKValueTable.");
   }
 }
 
@@ -98,7 +97,7 @@ template <class T>
 void StdKValueTable<T>::validate(int p, int c) const {
   validate(p);
   if (c < 0 || c >= numComponents_) {
-    throw std::range_error("Invalid component index in StdKValueTable.");
+    detail::throwRangeError("Invalid component index in StdKValueTable.");
   }
 }
 

@@ -2,7 +2,6 @@
 // row-by-component rules.
 #include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -71,14 +70,14 @@ void StdOilViscosityIndexTable::setOilViscosityIndex(int f, int c, double value)
 
 void StdOilViscosityIndexTable::validate(int f) const {
   if (!detail::validIndex(f, moleFractions_.size())) {
-    throw std::range_error("Invalid mole fraction index used for oil viscosity index table.");
+    detail::throwRangeError("Invalid mole fraction index used for oil viscosity index table.");
   }
 }
 
 void StdOilViscosityIndexTable::validate(int f, int c) const {
   validate(f);
   if (c < 0 || c >= numComponents_) {
-    throw std::range_error("Invalid component index used for oil viscosity index table.");
+    detail::throwRangeError("Invalid component index used for oil viscosity index table.");
   }
 }
 

@@ -2,7 +2,6 @@
 // rules.
 #include "Orv/Tess/Varnak/StdTemperatureTable.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -65,14 +64,14 @@ void StdTemperatureTable::setProperty(int t, int c, double value) {
 
 void StdTemperatureTable::validate(int t) const {
   if (!detail::validIndex(t, temperatures_.size())) {
-    throw std::range_error("Invalid temp index in StdTemperatureTable");
+    detail::throwRangeError("Invalid temp index in StdTemperatureTable");
   }
 }
 
 void StdTemperatureTable::validate(int t, int c) const {
   validate(t);
   if (c < 0 || c >= numComponents_) {
-    throw std::range_error("Invalid component index in StdTemperatureTable");
+    detail::throwRangeError("Invalid component index in StdTemperatureTable");
   }
 }
 

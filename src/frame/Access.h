@@ -35,22 +35,45 @@ Class const* exactly(Interface const& object) {
   return typeid(object) == typeid(Class) ? static_cast<Class const*>(&object) : nullptr;
 }
 
-// The accessors take the object as `T&` so that one accessor serves const and non-const
-// objects alike.
-template <>
-struct Access<StdDepthTable> {
+// Accessors built from pointers to the members, which a befriended Access may name in its
+// base classes. Each takes the object as `T&`, so that it serves const objects too.
+template <auto Keys, auto Values, auto NumComponents>
+struct FlatAccess {
   template <class T>
   static auto& keys(T& t) {
-    return t.depths_;
+    return t.*Keys;
   }
   template <class T>
   static auto& values(T& t) {
-    return t.properties_;
+    return t.*Values;
   }
   template <class T>
   static auto& numComponents(T& t) {
-    return t.numComponents_;
+    return t.*NumComponents;
   }
+};
+template <auto Rows, auto SurfaceDensity>
+struct RowsAccess {
+  template <class T>
+  static auto& rows(T& t) {
+    return t.*Rows;
+  }
+  template <class T>
+  static auto& surfaceDensity(T& t) {
+    return t.*SurfaceDensity;
+  }
+};
+template <auto Inner>
+struct InnerAccess {  // the table a kind holds inside and answers from
+  template <class T>
+  static auto& inner(T& t) {
+    return t.*Inner;
+  }
+};
+
+template <>
+struct Access<StdDepthTable> : FlatAccess<&StdDepthTable::depths_, &StdDepthTable::properties_,
+                                          &StdDepthTable::numComponents_> {
   template <class T>
   static auto& risingPairs(T& t) {
     return t.risingPairs_;
@@ -70,111 +93,41 @@ struct Access<StdDepthTable> {
     t.countPairs(from, to, sign);
   }
 };
-
 template <>
-struct Access<StdTemperatureTable> {
-  template <class T>
-  static auto& keys(T& t) {
-    return t.temperatures_;
-  }
-  template <class T>
-  static auto& values(T& t) {
-    return t.properties_;
-  }
-  template <class T>
-  static auto& numComponents(T& t) {
-    return t.numComponents_;
-  }
-};
-
+struct Access<StdTemperatureTable>
+    : FlatAccess<&StdTemperatureTable::temperatures_, &StdTemperatureTable::properties_,
+                 &StdTemperatureTable::numComponents_> {};
 template <class Interface>
-struct Access<StdKValueTable<Interface>> {
-  template <class T>
-  static auto& keys(T& t) {
-    return t.pressures_;
-  }
-  template <class T>
-  static auto& values(T& t) {
-    return t.kValues_;
-  }
-  template <class T>
-  static auto& numComponents(T& t) {
-    return t.numComponents_;
-  }
-};
-
+struct Access<StdKValueTable<Interface>>
+    : FlatAccess<&StdKValueTable<Interface>::pressures_, &StdKValueTable<Interface>::kValues_,
+                 &StdKValueTable<Interface>::numComponents_> {};
 template <>
-struct Access<StdOilViscosityIndexTable> {
-  template <class T>
-  static auto& keys(T& t) {
-    return t.moleFractions_;
-  }
-  template <class T>
-  static auto& values(T& t) {
-    return t.indices_;
-  }
-  template <class T>
-  static auto& numComponents(T& t) {
-    return t.numComponents_;
-  }
-};
+struct Access<StdOilViscosityIndexTable>
+    : FlatAccess<&StdOilViscosityIndexTable::moleFractions_, &StdOilViscosityIndexTable::indices_,
+                 &StdOilViscosityIndexTable::numComponents_> {};
 
-// The two-level storage of the oil and gas tables, and the kinds that hold one inside.
+// The two-level storage of the oil and gas tables, the kinds that hold one inside, and the
+// single-level rows of the solvent and miscibility tables.
 template <class Interface>
-struct Access<StdBaseTable<Interface>> {
-  template <class T>
-  static auto& rows(T& t) {
-    return t.rows_;
-  }
-  template <class T>
-  static auto& surfaceDensity(T& t) {
-    return t.surfaceDensity_;
-  }
-};
+struct Access<StdBaseTable<Interface>>
+    : RowsAccess<&StdBaseTable<Interface>::rows_, &StdBaseTable<Interface>::surfaceDensity_> {};
 template <>
-struct Access<StdDeadOilTable> {
-  template <class T>
-  static auto& inner(T& t) {
-    return t.table_;
-  }
-};
+struct Access<StdDeadOilTable> : InnerAccess<&StdDeadOilTable::table_> {};
 template <>
-struct Access<StdDeadOilConstantCompressTable> {
-  template <class T>
-  static auto& inner(T& t) {
-    return t.table_;
-  }
-};
+struct Access<StdDeadOilConstantCompressTable>
+    : InnerAccess<&StdDeadOilConstantCompressTable::table_> {};
 template <>
-struct Access<StdDryGasTable> {
-  template <class T>
-  static auto& inner(T& t) {
-    return t.table_;
-  }
-};
+struct Access<StdDryGasTable> : InnerAccess<&StdDryGasTable::table_> {};
 template <>
-struct Access<StdCompressibleOilTable> {
-  template <class T>
-  static auto& inner(T& t) {
-    return t.table_;
-  }
+struct Access<StdCompressibleOilTable> : InnerAccess<&StdCompressibleOilTable::table_> {
   template <class T>
   static auto& coefficients(T& t) {
     return t.coefficients_;
   }
 };
-
 template <>
-struct Access<StdSolventTable> {
-  template <class T>
-  static auto& rows(T& t) {
-    return t.rows_;
-  }
-  template <class T>
-  static auto& surfaceDensity(T& t) {
-    return t.surfaceDensity_;
-  }
-};
+struct Access<StdSolventTable>
+    : RowsAccess<&StdSolventTable::rows_, &StdSolventTable::surfaceDensity_> {};
 template <>
 struct Access<StdMisciblityTable> {
   template <class T>

@@ -29,6 +29,11 @@
 
 namespace Orv::Tess::Varnak::detail {
 
+// Throws std::range_error with `text`: an index error of a flat table. Raised out of line
+// (FlatTable.cpp), so that the checks in the accessors stay a few instructions with no
+// stack frame of their own.
+[[noreturn]] void throwRangeError(char const* text);
+
 // Returns whether 0 <= index < size.
 inline bool validIndex(int index, std::size_t size) {
   return index >= 0 && static_cast<std::size_t>(index) < size;

@@ -3,7 +3,6 @@
 // when they may bisect.
 #include "Orv/Tess/Varnak/StdDepthTable.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -97,14 +96,14 @@ void StdDepthTable::setProperty(int d, int c, double value) {
 
 void StdDepthTable::validate(int d) const {
   if (!detail::validIndex(d, depths_.size())) {
-    throw std::range_error("Invalid depth index in StdDepthTable");
+    detail::throwRangeError("Invalid depth index in StdDepthTable");
   }
 }
 
 void StdDepthTable::validate(int d, int c) const {
   validate(d);
   if (c < 0 || c >= numComponents_) {
-    throw std::range_error("Invalid component index in StdDepthTable");
+    detail::throwRangeError("Invalid component index in StdDepthTable");
   }
 }
 
