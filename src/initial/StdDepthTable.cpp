@@ -3,6 +3,7 @@
 // when they may bisect.
 #include "Orv/Tess/Varnak/StdDepthTable.h"
 
+#include <cmath>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -107,17 +108,14 @@ void StdDepthTable::validate(int d, int c) const {
   }
 }
 
+// Counted without branches: setDepth runs this for the two pairs around its row.
 void StdDepthTable::countPairs(int from, int to, int sign) {
   for (int d = from; d < to; ++d) {
     double const upper = depths_[static_cast<std::size_t>(d)];
     double const lower = depths_[static_cast<std::size_t>(d) + 1];
-    if (upper < lower) {
-      risingPairs_ += sign;
-    } else if (upper > lower) {
-      fallingPairs_ += sign;
-    } else if (upper != lower) {
-      unorderedPairs_ += sign;
-    }
+    risingPairs_ += sign * static_cast<int>(upper < lower);
+    fallingPairs_ += sign * static_cast<int>(upper > lower);
+    unorderedPairs_ += sign * static_cast<int>(std::isunordered(upper, lower));
   }
 }
 
