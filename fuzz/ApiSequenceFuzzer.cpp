@@ -54,6 +54,59 @@ std::vector<double> rowKeys(Input& in, int rows) {
   return keys;
 }
 
+// What a call did to `object`: its answer or its exception, then the whole object.
+template <class I, class Call>
+std::string outcomeOn(I& object, Call call) {
+  std::string s;
+  try {
+    s = call(object);
+  } catch (std::exception const& e) {
+    s = std::string(typeid(e).name()) + ": " + e.what();
+  }
+  return s + " | " + snapshot::of(static_cast<I const&>(object));
+}
+
+// A class derived from the library's, which adds nothing: the library reads it through
+// its interface, where it reads the library's own class directly.
+template <class Std>
+struct Derived : Std {
+  explicit Derived(Std const& from) : Std(from) {}
+};
+
+// A depth-table operation on a copy of `table` and on a derived twin of it must give the
+// same answer, exception and table, when `table` is exactly a StdDepthTable.
+template <class Call>
+void sameThroughInterface(char const* what, IDepthTable const& table, Call call) {
+  if (typeid(table) != typeid(StdDepthTable)) return;
+  auto const& own = static_cast<StdDepthTable const&>(table);
+  StdDepthTable direct(own);
+  Derived<StdDepthTable> walked(own);
+  if (outcomeOn<IDepthTable>(direct, call) != outcomeOn<IDepthTable>(walked, call)) {
+    fail(what, "answers otherwise than through the interface");
+  }
+}
+
+// A copy between two tables of exactly the library's class Std, made on copies of them,
+// must end as the same copy from a derived twin of the source (read value by value).
+template <class Std, class I, class Copy>
+void copiesThroughInterface(char const* what, I const& source, I const& target, Copy copy) {
+  if (typeid(source) != typeid(Std) || typeid(target) != typeid(Std)) return;
+  Std const directSource(static_cast<Std const&>(source));
+  Derived<Std> const walkedSource(static_cast<Std const&>(source));
+  Std directTarget(static_cast<Std const&>(target));
+  Std walkedTarget(static_cast<Std const&>(target));
+  auto const from = [&copy](I const& s) {
+    return [&copy, &s](I& t) {
+      copy(s, t);
+      return std::string();
+    };
+  };
+  if (outcomeOn<I>(directTarget, from(directSource)) !=
+      outcomeOn<I>(walkedTarget, from(walkedSource))) {
+    fail(what, "ends otherwise than the copy through the interfaces");
+  }
+}
+
 // A host's copies of an object of concrete type Std (seen through its interface I):
 // copy and move construction and assignment must give objects that read as the source,
 // leave moved-from objects readable, and leave the source as it was. With `takeOut`, the
@@ -738,15 +791,26 @@ class Session {
       switch (in.pick(3)) {
         case 0: {
           int const component = in.index();
+          sameThroughInterface("interpolate", t, [&](IDepthTable& x) {
+            return std::to_string(interpolate(x, depth, component, a));
+          });
           attempt("interpolate", before, [&] { interpolate(t, depth, component, a); });
           break;
         }
         case 1:
+          sameThroughInterface("truncate", t, [&](IDepthTable& x) {
+            truncate(x, depth, a, b);
+            return std::string();
+          });
           attempt(
               "truncate", before, [&] { truncate(t, depth, a, b); }, excused);
           break;
         default: {
           int const row = in.index();
+          sameThroughInterface("normalizeComposition", t, [&](IDepthTable& x) {
+            normalizeComposition(x, row);
+            return std::string();
+          });
           attempt("normalizeComposition", before, [&] { normalizeComposition(t, row); });
           break;
         }
@@ -1802,6 +1866,8 @@ class Session {
           auto const p = static_cast<IInitialCondition::Property>(in_.tableKey());
           IDepthTable& sd = s.getDepthTable(p);
           IDepthTable& td = t.getDepthTable(p);
+          copiesThroughInterface<StdDepthTable>("copy(IDepthTable)", sd, td,
+                                                [&](auto const& x, auto& y) { copy(x, y, flags); });
           copyChecked("copy(IDepthTable)", sd, td, [&] { copy(sd, td, flags); });
         }
         break;
@@ -1810,6 +1876,8 @@ class Session {
         auto const p = static_cast<IFluidModel::TemperatureTableProperty>(in_.tableKey());
         ITemperatureTable& s = source.getTemperatureTable(p);
         ITemperatureTable& t = target.getTemperatureTable(p);
+        copiesThroughInterface<StdTemperatureTable>(
+            "copy(ITemperatureTable)", s, t, [&](auto const& x, auto& y) { copy(x, y, flags); });
         copyChecked("copy(ITemperatureTable)", s, t, [&] { copy(s, t, flags); });
         break;
       }
@@ -1844,8 +1912,13 @@ class Session {
           auto* cs = dynamic_cast<ICompressibleOilTable*>(s);
           auto* ct = dynamic_cast<ICompressibleOilTable*>(t);
           if (cs != nullptr && ct != nullptr && in_.flag()) {
+            copiesThroughInterface<StdCompressibleOilTable>(
+                "copy(ICompressibleOilTable)", *cs, *ct,
+                [&](auto const& x, auto& y) { copy(x, y, flags); });
             copyChecked("copy(ICompressibleOilTable)", *cs, *ct, [&] { copy(*cs, *ct, flags); });
           } else {
+            copiesThroughInterface<StdOilTable>("copy(IOilTable)", *s, *t,
+                                                [&](auto const& x, auto& y) { copy(x, y, flags); });
             copyChecked("copy(IOilTable)", *s, *t, [&] { copy(*s, *t, flags); });
           }
         }
@@ -1859,10 +1932,16 @@ class Session {
           ISolventTable* ss = sb->getSolventTable();
           ISolventTable* ts = tb->getSolventTable();
           if (ss != nullptr && ts != nullptr)
-            copyChecked("copy(ISolventTable)", *ss, *ts, [&] { copy(*ss, *ts, flags); });
+            copiesThroughInterface<StdSolventTable>(
+                "copy(ISolventTable)", *ss, *ts,
+                [&](auto const& x, auto& y) { copy(x, y, flags); });
+          copyChecked("copy(ISolventTable)", *ss, *ts, [&] { copy(*ss, *ts, flags); });
           IMiscibilityTable* sm = sb->getMiscibilityTable();
           IMiscibilityTable* tm = tb->getMiscibilityTable();
           if (sm != nullptr && tm != nullptr) {
+            copiesThroughInterface<StdMisciblityTable>(
+                "copy(IMiscibilityTable)", *sm, *tm,
+                [&](auto const& x, auto& y) { copy(x, y, flags); });
             copyChecked("copy(IMiscibilityTable)", *sm, *tm, [&] { copy(*sm, *tm, flags); });
           }
         }
@@ -1893,11 +1972,17 @@ class Session {
               tc->getTemperatureKValueTableNames().count(to) != 0) {
             ITemperatureKValueTable& s = sc->getTemperatureKValueTable(from);
             ITemperatureKValueTable& t = tc->getTemperatureKValueTable(to);
+            copiesThroughInterface<StdTemperatureKValueTable>(
+                "copy(ITemperatureKValueTable)", s, t,
+                [&](auto const& x, auto& y) { copy(x, y, flags); });
             copyChecked("copy(ITemperatureKValueTable)", s, t, [&] { copy(s, t, flags); });
           }
           IOilViscosityIndexTable* si = sc->getOilViscosityIndexTable();
           IOilViscosityIndexTable* ti = tc->getOilViscosityIndexTable();
           if (si != nullptr && ti != nullptr) {
+            copiesThroughInterface<StdOilViscosityIndexTable>(
+                "copy(IOilViscosityIndexTable)", *si, *ti,
+                [&](auto const& x, auto& y) { copy(x, y, flags); });
             copyChecked("copy(IOilViscosityIndexTable)", *si, *ti, [&] { copy(*si, *ti, flags); });
           }
         }
