@@ -1931,11 +1931,12 @@ class Session {
           }
           ISolventTable* ss = sb->getSolventTable();
           ISolventTable* ts = tb->getSolventTable();
-          if (ss != nullptr && ts != nullptr)
+          if (ss != nullptr && ts != nullptr) {
             copiesThroughInterface<StdSolventTable>(
                 "copy(ISolventTable)", *ss, *ts,
                 [&](auto const& x, auto& y) { copy(x, y, flags); });
-          copyChecked("copy(ISolventTable)", *ss, *ts, [&] { copy(*ss, *ts, flags); });
+            copyChecked("copy(ISolventTable)", *ss, *ts, [&] { copy(*ss, *ts, flags); });
+          }
           IMiscibilityTable* sm = sb->getMiscibilityTable();
           IMiscibilityTable* tm = tb->getMiscibilityTable();
           if (sm != nullptr && tm != nullptr) {
