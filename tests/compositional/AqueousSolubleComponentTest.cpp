@@ -82,6 +82,7 @@ TEST(AqueousSolubleComponent, MakeReturnsTheTableThereAndEachKindHasItsOwnNames)
   EXPECT_TRUE(c.hasTemperatureSolubilityTable("A"));
   EXPECT_FALSE(c.hasTemperatureSolubilityTable(""));
   EXPECT_FALSE(c.hasSaltSolubilityTable("A"));
+  EXPECT_TRUE(c.hasSaltSolubilityTable("b"));
   EXPECT_EQ(c.getTemperatureSolubilityTableNames(), (Names{"A", "a", "b"}));
   EXPECT_EQ(c.getInteractionSolubilityTableNames(), (Names{"A", "a", "b"}));
   EXPECT_EQ(c.getSaltSolubilityTableNames(), Names{"b"});

@@ -19,15 +19,6 @@
 #include "Orv/Tess/Varnak/StdBlackOilModel.h"
 #include "Orv/Tess/Varnak/StdComponent.h"
 #include "Orv/Tess/Varnak/StdCompositionalModel.h"
-#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
-#include "Orv/Tess/Varnak/StdDepthTable.h"
-#include "Orv/Tess/Varnak/StdInitialCondition.h"
-#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdMisciblityTable.h"
-#include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
-#include "Orv/Tess/Varnak/StdSolventTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
-#include "Orv/Tess/Varnak/StdWaterProperties.h"
 
 namespace recording {
 
@@ -110,85 +101,14 @@ class Recorded : public Impl {
   Ret name Params override { return record(#name) Args, Std::name Args; }
 #define RECORD_CONST(Ret, name, Params, Args) \
   Ret name Params const override { return record(#name) Args, Std::name Args; }
-// A value's getter and setter, the value under no index, a row, or a row and a column.
+// A value's getter and setter.
 #define RECORD_FIELD0(T, Name) \
   RECORD_CONST(T, get##Name, (), ()) RECORD(void, set##Name, (T v), (v))
-#define RECORD_FIELD1(T, Name) \
-  RECORD_CONST(T, get##Name, (int i), (i)) RECORD(void, set##Name, (int i, T v), (i, v))
-#define RECORD_FIELD2(T, Name)                       \
-  RECORD_CONST(T, get##Name, (int i, int j), (i, j)) \
-  RECORD(void, set##Name, (int i, int j, T v), (i, j, v))
 // The tables of a kind kept by name: their listing, making and fetching.
 #define RECORD_NAMED(I, Name)                                   \
   RECORD_CONST(std::set<std::string>, get##Name##Names, (), ()) \
   RECORD(I&, make##Name, (std::string const& n), (n))           \
   RECORD_CONST(I const&, get##Name, (std::string const& n), (n))
-
-// A compressible oil table: its rows, entries and per-row pairs. Copied as a plain oil
-// table it shows the two-level transfer.
-struct RecordingOilTable : Recorded<StdCompressibleOilTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, SaturatedSize)
-  RECORD_FIELD1(int, UndersaturatedSize)
-  RECORD_FIELD1(double, GasOilRatio)
-  RECORD_FIELD2(double, Pressure)
-  RECORD_FIELD2(double, FormationVolumeFactor)
-  RECORD_FIELD2(double, Viscosity)
-  RECORD_FIELD1(double, Compressibility)
-  RECORD_FIELD1(double, Viscosibility)
-  RECORD_FIELD0(double, SurfaceDensity)
-};
-
-struct RecordingSolventTable : Recorded<StdSolventTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, Size)
-  RECORD_FIELD1(double, Pressure)
-  RECORD_FIELD1(double, FormationVolumeFactor)
-  RECORD_FIELD1(double, Viscosity)
-  RECORD_FIELD0(double, SurfaceDensity)
-};
-
-struct RecordingMiscibilityTable : Recorded<StdMisciblityTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, Size)
-  RECORD_FIELD1(double, OilPressure)
-  RECORD_FIELD1(double, Miscibility)
-  RECORD_FIELD0(double, ViscosityMixingParameter)
-  RECORD_FIELD0(double, DensityMixingParameter)
-};
-
-struct RecordingWater : Recorded<StdWaterProperties> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(double, SurfaceDensity)
-  RECORD_FIELD0(double, Pressure)
-  RECORD_FIELD0(double, FormationVolumeFactor)
-  RECORD_FIELD0(double, Compressibility)
-  RECORD_FIELD0(double, Viscosity)
-  RECORD_FIELD0(double, Viscosibility)
-};
-
-struct RecordingDepthTable : Recorded<StdDepthTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, NumDepths)
-  RECORD_FIELD0(int, NumComponents)
-  RECORD_FIELD1(double, Depth)
-  RECORD_FIELD2(double, Property)
-};
-
-// Its six numbers and its depth tables by property.
-struct RecordingInitialCondition : Recorded<StdInitialCondition> {
-  RecordingInitialCondition(CallLog& log, std::string const& tag) : Recorded(log, tag, tag) {}
-  RECORD_FIELD0(double, DatumDepth)
-  RECORD_FIELD0(double, DatumPressure)
-  RECORD_FIELD0(double, GasOilContactDepth)
-  RECORD_FIELD0(double, GasOilContactCapillaryPressure)
-  RECORD_FIELD0(double, WaterContactDepth)
-  RECORD_FIELD0(double, WaterContactCapillaryPressure)
-  RECORD_CONST(bool, hasDepthTable, (Property p), (p))
-  RECORD(IDepthTable&, getDepthTable, (Property p), (p))
-  RECORD_CONST(IDepthTable const&, getDepthTable, (Property p), (p))
-  RECORD(void, deleteDepthTable, (Property p), (p))
-};
 
 // The children every fluid model has: water properties and initial conditions.
 template <class Model>
@@ -309,42 +229,9 @@ struct RecordingAqueousComponent : Recorded<StdAqueousSolubleComponent> {
   RECORD_NAMED(IInteractionSolubilityTable, InteractionSolubilityTable)
 };
 
-// The flat tables and the richest solubility table: their counts, and the writes of rows
-// and scalars (each write shows the value read).
-struct RecordingKValueTable : Recorded<StdTemperatureKValueTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, NumPressures)
-  RECORD_FIELD0(int, NumComponents)
-  RECORD_FIELD0(double, Temperature)
-  RECORD(void, setPressure, (int p, double v), (p, v))
-  RECORD(void, setKValue, (int p, int c, double v), (p, c, v))
-};
-
-struct RecordingViscosityIndexTable : Recorded<StdOilViscosityIndexTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, NumMolefractions)
-  RECORD_FIELD0(int, NumComponents)
-  RECORD(void, setMoleFraction, (int f, double v), (f, v))
-  RECORD(void, setOilViscosityIndex, (int f, int c, double v), (f, c, v))
-};
-
-struct RecordingInteractionTable : Recorded<StdInteractionSolubilityTable> {
-  using Recorded::Recorded;
-  RECORD_FIELD0(int, NumPressures)
-  RECORD(void, setPressure, (int i, double v), (i, v))
-  RECORD(void, setSolutionRatio, (int i, double v), (i, v))
-  RECORD(void, setFormationVolume, (int i, double v), (i, v))
-  RECORD(void, setViscosity, (int i, double v), (i, v))
-  RECORD(void, setCompressibility, (int i, double v), (i, v))
-  RECORD(void, setInteractionComponentName, (std::string const& n), (n))
-  RECORD(void, setInteractionComponentMoleFraction, (double v), (v))
-};
-
 #undef RECORD
 #undef RECORD_CONST
 #undef RECORD_FIELD0
-#undef RECORD_FIELD1
-#undef RECORD_FIELD2
 #undef RECORD_NAMED
 
 }  // namespace recording

@@ -23,15 +23,8 @@
 #include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
 #include "Orv/Tess/Varnak/IDryGasTable.h"
 #include "Orv/Tess/Varnak/IInitialCondition.h"
-#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/IMiscibilityTable.h"
-#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
-#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
-#include "Orv/Tess/Varnak/ISolventTable.h"
-#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
-#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
-#include "Orv/Tess/Varnak/ITemperatureTable.h"
 #include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "support/Fill.h"
 #include "support/Observe.h"
 
 namespace state {
@@ -147,69 +140,10 @@ struct Table {
 inline Table snapshot(IOilTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
 inline Table snapshot(IGasTable const& t) { return {typeid(t).name(), rows(t), extras(t)}; }
 
-inline Values snapshot(ISolventTable const& t) {
-  Values s{t.getSurfaceDensity(), double(t.getSize())};
-  for (int i = 0; i < t.getSize(); ++i) {
-    s.insert(s.end(), {t.getPressure(i), t.getFormationVolumeFactor(i), t.getViscosity(i)});
-  }
-  return s;
-}
-inline Values snapshot(IMiscibilityTable const& t) {
-  Values s{t.getViscosityMixingParameter(), t.getDensityMixingParameter(), double(t.getSize())};
-  for (int i = 0; i < t.getSize(); ++i)
-    s.insert(s.end(), {t.getOilPressure(i), t.getMiscibility(i)});
-  return s;
-}
-
 // ---- The common fluid-model part.
 inline IInitialCondition::Property depthKey(int k) {
   return static_cast<IInitialCondition::Property>(k);
 }
-inline Values snapshot(IDepthTable const& t) {
-  Values s{double(t.getNumDepths()), double(t.getNumComponents())};
-  for (int d = 0; d < t.getNumDepths(); ++d) {
-    s.push_back(t.getDepth(d));
-    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(d, c));
-  }
-  return s;
-}
-// Depth base + 10 d, value base + 10 d + c + 1.
-inline void fill(IDepthTable& t, int depths, int components, double base) {
-  t.setNumComponents(components);
-  t.setNumDepths(depths);
-  for (int d = 0; d < depths; ++d) {
-    t.setDepth(d, base + 10 * d);
-    for (int c = 0; c < components; ++c) t.setProperty(d, c, base + 10 * d + c + 1);
-  }
-}
-inline Values snapshot(ITemperatureTable const& t) {
-  Values s{double(t.getNumTemperatures()), double(t.getNumComponents())};
-  for (int r = 0; r < t.getNumTemperatures(); ++r) {
-    s.push_back(t.getTemperature(r));
-    for (int c = 0; c < t.getNumComponents(); ++c) s.push_back(t.getProperty(r, c));
-  }
-  return s;
-}
-
-// The flat tables of a compositional model: key base + 10 r, value base + 10 r + c + 1.
-inline void fill(ITemperatureKValueTable& t, int pressures, int components, double base) {
-  t.setNumComponents(components);
-  t.setNumPressures(pressures);
-  t.setTemperature(base);
-  for (int p = 0; p < pressures; ++p) {
-    t.setPressure(p, base + 10 * p);
-    for (int c = 0; c < components; ++c) t.setKValue(p, c, base + 10 * p + c + 1);
-  }
-}
-inline void fill(IOilViscosityIndexTable& t, int fractions, int components, double base) {
-  t.setNumComponents(components);
-  t.setNumMolefractions(fractions);
-  for (int f = 0; f < fractions; ++f) {
-    t.setMoleFraction(f, base + 10 * f);
-    for (int c = 0; c < components; ++c) t.setOilViscosityIndex(f, c, base + 10 * f + c + 1);
-  }
-}
-
 // Sets all fourteen water scalars to base + 1, base + 2, … and adds one salt.
 inline void fillWater(IWaterProperties& w, double base, IBrineComponent::SaltMoleculeType salt) {
   using W = IWaterProperties;
@@ -259,7 +193,7 @@ inline void fillNumbers(IInitialCondition& ic, double base) {
 // Its six numbers and its depth tables, including a few keys around the twelve.
 struct Initial {
   std::array<double, 6> numbers;
-  std::map<int, Values> tables;
+  std::map<int, std::string> tables;
   bool operator==(Initial const& o) const { return numbers == o.numbers && tables == o.tables; }
 };
 inline Initial snapshot(IInitialCondition const& ic) {
@@ -268,7 +202,8 @@ inline Initial snapshot(IInitialCondition const& ic) {
              ic.getWaterContactCapillaryPressure()},
             {}};
   for (int k = -2; k <= 14; ++k) {
-    if (ic.hasDepthTable(depthKey(k))) s.tables[k] = snapshot(ic.getDepthTable(depthKey(k)));
+    if (ic.hasDepthTable(depthKey(k)))
+      s.tables[k] = support::observe(ic.getDepthTable(depthKey(k)));
   }
   return s;
 }
@@ -277,7 +212,7 @@ struct Fluid {
   std::string name;
   std::optional<WaterState> water;
   std::map<std::string, Initial> initialConditions;
-  std::map<int, Values> temperatureTables;
+  std::map<int, std::string> temperatureTables;
   bool operator==(Fluid const& o) const {
     return std::tie(name, water, initialConditions, temperatureTables) ==
            std::tie(o.name, o.water, o.initialConditions, o.temperatureTables);
@@ -293,7 +228,7 @@ inline Fluid fluid(IFluidModel& model) {
   for (int k = -1; k <= 8; ++k) {
     auto const property = static_cast<IFluidModel::TemperatureTableProperty>(k);
     if (view.hasTemperatureTable(property)) {
-      s.temperatureTables[k] = snapshot(view.getTemperatureTable(property));
+      s.temperatureTables[k] = support::observe(view.getTemperatureTable(property));
     }
   }
   return s;
@@ -305,7 +240,7 @@ struct BlackOil {
   double gasDensity, oilDensity;
   std::optional<Table> gas;
   std::map<int, Table> oil;
-  std::optional<Values> solvent, miscibility;
+  std::optional<std::string> solvent, miscibility;
   bool operator==(BlackOil const& o) const {
     return std::tie(fluid, gasDensity, oilDensity, gas, oil, solvent, miscibility) ==
            std::tie(o.fluid, o.gasDensity, o.oilDensity, o.gas, o.oil, o.solvent, o.miscibility);
@@ -318,8 +253,8 @@ inline BlackOil snapshot(IBlackOilModel& model) {
   for (int region = -2; region <= 8; ++region) {
     if (auto const* oil = view.getOilTable(region)) s.oil[region] = snapshot(*oil);
   }
-  if (auto const* t = view.getSolventTable()) s.solvent = snapshot(*t);
-  if (auto const* t = view.getMiscibilityTable()) s.miscibility = snapshot(*t);
+  if (auto const* t = view.getSolventTable()) s.solvent = support::observe(*t);
+  if (auto const* t = view.getMiscibilityTable()) s.miscibility = support::observe(*t);
   return s;
 }
 
@@ -379,82 +314,31 @@ inline Component copied(Component const& source, Component target) {
   return target;
 }
 
-// ---- Solubility tables: the row count, then each row's pressure and solution ratio, the
-// water columns when the kind has them, then its scalars (a name beside them).
-using Contents = std::pair<Values, std::string>;
-
-inline Contents contents(ISolubilityTable const& t) {
-  Contents s{{double(t.getNumPressures())}, ""};
-  auto const* w = dynamic_cast<ISolubilityWaterPropertiesTable const*>(&t);
-  for (int i = 0; i < t.getNumPressures(); ++i) {
-    s.first.insert(s.first.end(), {t.getPressure(i), t.getSolutionRatio(i)});
-    if (w)
-      s.first.insert(s.first.end(),
-                     {w->getFormationVolume(i), w->getViscosity(i), w->getCompressibility(i)});
-  }
-  if (auto const* k = dynamic_cast<ITemperatureSolubilityTable const*>(&t)) {
-    s.first.push_back(k->getTemperature());
-  }
-  if (auto const* k = dynamic_cast<ISaltSolubilityTable const*>(&t)) {
-    s.first.insert(s.first.end(), {k->getSaltConcentration(), k->getBrineSurfaceDensity(),
-                                   k->getRefSaltConcentration()});
-  }
-  if (auto const* k = dynamic_cast<IInteractionSolubilityTable const*>(&t)) {
-    s.first.push_back(k->getInteractionComponentMoleFraction());
-    s.second = k->getInteractionComponentName();
-  }
-  return s;
-}
-
-// Pressures seed + 100 i, each further column of a row one more than the one before.
-inline void fill(ISolubilityTable& t, int rows, double seed) {
-  t.setNumPressures(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setPressure(i, seed + 100 * i);
-    t.setSolutionRatio(i, seed + 100 * i + 1);
-    if (auto* w = dynamic_cast<ISolubilityWaterPropertiesTable*>(&t)) {
-      w->setFormationVolume(i, seed + 100 * i + 2);
-      w->setViscosity(i, seed + 100 * i + 3);
-      w->setCompressibility(i, seed + 100 * i + 4);
-    }
-  }
-  if (auto* k = dynamic_cast<ITemperatureSolubilityTable*>(&t)) k->setTemperature(seed + 7);
-  if (auto* k = dynamic_cast<ISaltSolubilityTable*>(&t)) {
-    k->setSaltConcentration(seed + 7);
-    k->setBrineSurfaceDensity(seed + 8);
-    k->setRefSaltConcentration(seed + 9);
-  }
-  if (auto* k = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
-    k->setInteractionComponentName("C" + std::to_string(int(seed)));
-    k->setInteractionComponentMoleFraction(seed + 7);
-  }
-}
-
-// Every solubility table of an aqueous-soluble component, by kind and name.
-inline std::map<std::string, Contents> tables(IAqueousSolubleComponent const& c) {
-  std::map<std::string, Contents> s;
-  if (c.hasSolubilityTable()) s["plain"] = contents(c.getSolubilityTable());
+// ---- Every solubility table of an aqueous-soluble component, by kind and name.
+inline std::map<std::string, std::string> tables(IAqueousSolubleComponent const& c) {
+  std::map<std::string, std::string> s;
+  if (c.hasSolubilityTable()) s["plain"] = support::observe(c.getSolubilityTable());
   if (c.hasSolubilityWaterPropertiesTable()) {
-    s["water"] = contents(c.getSolubilityWaterPropertiesTable());
+    s["water"] = support::observe(c.getSolubilityWaterPropertiesTable());
   }
   for (auto const& n : c.getTemperatureSolubilityTableNames()) {
-    s["temperature " + n] = contents(c.getTemperatureSolubilityTable(n));
+    s["temperature " + n] = support::observe(c.getTemperatureSolubilityTable(n));
   }
   for (auto const& n : c.getSaltSolubilityTableNames()) {
-    s["salt " + n] = contents(c.getSaltSolubilityTable(n));
+    s["salt " + n] = support::observe(c.getSaltSolubilityTable(n));
   }
   for (auto const& n : c.getInteractionSolubilityTableNames()) {
-    s["interaction " + n] = contents(c.getInteractionSolubilityTable(n));
+    s["interaction " + n] = support::observe(c.getInteractionSolubilityTable(n));
   }
   return s;
 }
 // A table of every kind: T80, salt X and interaction I by name.
 inline void furnish(IAqueousSolubleComponent& c, double seed) {
-  fill(c.makeSolubilityTable(), 2, seed);
-  fill(c.makeSolubilityWaterPropertiesTable(), 3, seed + 10);
-  fill(c.makeTemperatureSolubilityTable("T80"), 2, seed + 20);
-  fill(c.makeSaltSolubilityTable("X"), 2, seed + 30);
-  fill(c.makeInteractionSolubilityTable("I"), 1, seed + 40);
+  support::fill(c.makeSolubilityTable(), seed, 2);
+  support::fill(c.makeSolubilityWaterPropertiesTable(), seed + 10, 3);
+  support::fill(c.makeTemperatureSolubilityTable("T80"), seed + 20, 2);
+  support::fill(c.makeSaltSolubilityTable("X"), seed + 30, 2);
+  support::fill(c.makeInteractionSolubilityTable("I"), seed + 40, 1);
 }
 
 }  // namespace state

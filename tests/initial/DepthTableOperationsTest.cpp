@@ -103,7 +103,8 @@ TYPED_TEST(DepthTableOperations, InterpolatesInsideAndBeyondAnIncreasingTable) {
                                   {300, false, 4},
                                   {50, false, 1},
                                   {350, false, 4},
-                                  {350, true, 5},  // on the line through 200 and 300
+                                  {200.5, false, 2.01},  // just below 200: the segment to 300
+                                  {350, true, 5},        // on the line through 200 and 300
                                   {50, true, -1}}) {
     EXPECT_DOUBLE_EQ(interpolate(this->table_, k.depth, 0, k.extrapolate), k.expected)
         << k.depth << " " << k.extrapolate;
@@ -149,6 +150,13 @@ TYPED_TEST(DepthTableOperations, HandlesOneRowEmptyAndDegenerateTables) {
   // Two rows at one depth: the slope divides by zero, giving a non-number, not an error.
   fill(table, {{100, 1, 1}, {100, 2, 2}});
   EXPECT_TRUE(std::isnan(interpolate(table, 100, 0, true)));
+
+  // A depth on a table's end row that an earlier segment encloses takes that segment, not
+  // the end row's own value.
+  fill(table, {{200, 3, 3}, {100, 2, 2}, {100, 1, 1}});
+  EXPECT_EQ(interpolate(table, 100, 0, false), 2);
+  fill(table, {{100, 1, 1}, {200, 2, 2}, {200, 3, 3}});
+  EXPECT_EQ(interpolate(table, 200, 0, false), 2);
 }
 
 TYPED_TEST(DepthTableOperations, TruncatesAnIncreasingTable) {
