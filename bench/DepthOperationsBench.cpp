@@ -1,16 +1,19 @@
 // Interpolating, truncating and normalising depth tables of 10 to 10 000 rows, with the
 // growth of their cost in the row count fitted by Google Benchmark.
 //
-// interpolate looks for the first pair of neighbouring rows that encloses the depth, in
-// row order, so its cost grows linearly with the rows above the depth asked for. The
-// queries are spread evenly over the table, so the average walk is half the table. The
-// baseline runs the same search and the same arithmetic on plain vectors, which shows
-// what the interface calls cost per row visited.
+// interpolate bisects the depths of a StdDepthTable whose depths are monotone, so its cost
+// grows with the logarithm of the row count. The reference does the same work on plain
+// vectors with std::upper_bound and the same formula, inlined into the loop. The queries
+// are spread pseudo-randomly over the table, the same for both, so that neither can
+// learn their order.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "Orv/Tess/Varnak/DepthTableOperations.h"
@@ -23,80 +26,123 @@ namespace {
 using Orv::Tess::Varnak::IDepthTable;
 
 constexpr int kComponents = 8;
-constexpr int kQueries = 16;
+constexpr int kQueries = 1024;  // a power of two: the loops wrap with a mask
+// The calls of one equilibration: one per grid cell.
+constexpr int kCells = 1000000;
+constexpr int kEquilibrationRows = 100;
 
-// Depths spread evenly over the table, each between two rows.
-std::array<double, kQueries> queryDepths(IDepthTable const& table) {
-  int const n = table.getNumDepths();
-  double const top = table.getDepth(0);
-  double const span = table.getDepth(n - 1) - top;
-  std::array<double, kQueries> depths{};
-  for (int q = 0; q < kQueries; ++q) depths[q] = top + span * (q + 0.5) / kQueries;
+// Depths spread pseudo-randomly between the table's ends.
+std::vector<double> queryDepths(IDepthTable const& table) {
+  double const first = table.getDepth(0);
+  double const last = table.getDepth(table.getNumDepths() - 1);
+  std::mt19937 random(7);
+  std::uniform_real_distribution<double> spread(std::min(first, last), std::max(first, last));
+  std::vector<double> depths(kQueries);
+  for (double& depth : depths) depth = spread(random);
   return depths;
 }
 
-void interpolateLibrary(benchmark::State& state) {
+// The table's depths and values as plain vectors, for the reference.
+struct Plain {
+  std::vector<double> depths;
+  std::vector<double> values;
+  bool increasing;
+};
+Plain plain(IDepthTable const& table) {
+  Plain p{{}, {}, table.getDepth(table.getNumDepths() - 1) > table.getDepth(0)};
+  for (int d = 0; d < table.getNumDepths(); ++d) {
+    p.depths.push_back(table.getDepth(d));
+    for (int c = 0; c < kComponents; ++c) p.values.push_back(table.getProperty(d, c));
+  }
+  return p;
+}
+
+// The reference: end values held beyond the ends, else the segment std::upper_bound finds,
+// with interpolate's formula.
+double boundInterpolate(Plain const& p, double depth, int c) {
+  std::size_t const n = p.depths.size();
+  auto value = [&](std::size_t d) {
+    return p.values[d * kComponents + static_cast<std::size_t>(c)];
+  };
+  std::size_t const top = p.increasing ? 0 : n - 1;
+  std::size_t const bottom = p.increasing ? n - 1 : 0;
+  if (p.depths[top] > depth) return value(top);
+  if (depth > p.depths[bottom]) return value(bottom);
+  auto const it = p.increasing
+                      ? std::upper_bound(p.depths.begin(), p.depths.end(), depth)
+                      : std::upper_bound(p.depths.begin(), p.depths.end(), depth, std::greater<>());
+  std::ptrdiff_t const after = it - p.depths.begin();
+  std::size_t const i = static_cast<std::size_t>(
+      std::clamp<std::ptrdiff_t>(after - 1, 0, static_cast<std::ptrdiff_t>(n) - 2));
+  double const d0 = p.depths[i];
+  double const d1 = p.depths[i + 1];
+  return ((value(i + 1) - value(i)) / (d1 - d0)) * (depth - d0) + value(i);
+}
+
+void interpolateLibrary(benchmark::State& state, bool increasing) {
   int const rows = static_cast<int>(state.range(0));
-  std::unique_ptr<IDepthTable> owned = makeDepthTable(rows, kComponents);
+  std::unique_ptr<IDepthTable> owned = makeDepthTable(rows, kComponents, increasing);
   IDepthTable const* table = owned.get();
   benchmark::DoNotOptimize(table);
-  std::array<double, kQueries> const depths = queryDepths(*table);
+  std::vector<double> const depths = queryDepths(*table);
   int q = 0;
   for (auto _ : state) {
     double value = Orv::Tess::Varnak::interpolate(*table, depths[q], q % kComponents, false);
     benchmark::DoNotOptimize(value);
-    q = (q + 1) % kQueries;
+    q = (q + 1) & (kQueries - 1);
   }
   state.SetComplexityN(rows);
 }
 
-// The same algorithm on the raw twin: the first enclosing segment in row order, else the
-// last one; the end values held beyond the ends.
-double rawInterpolate(std::vector<double> const& depths, std::vector<double> const& values,
-                      int components, double depth, int c) {
-  int const n = static_cast<int>(depths.size());
-  bool const increasing = depths[n - 1] > depths[0];
-  int const top = increasing ? 0 : n - 1;
-  int const bottom = increasing ? n - 1 : 0;
-  auto value = [&](int d) { return values[static_cast<std::size_t>(d * components + c)]; };
-  if (n == 1) return value(0);
-  if (depths[top] > depth) return value(top);
-  if (depth > depths[bottom]) return value(bottom);
-  int i = 0;
-  for (; i + 2 < n; ++i) {
-    double const upper = depths[i];
-    double const lower = depths[i + 1];
-    if ((upper <= depth && depth <= lower) || (lower <= depth && depth <= upper)) break;
-  }
-  double const d0 = depths[i];
-  double const d1 = depths[i + 1];
-  return ((value(i + 1) - value(i)) / (d1 - d0)) * (depth - d0) + value(i);
-}
-
-void interpolateRawScan(benchmark::State& state) {
+void interpolateUpperBound(benchmark::State& state, bool increasing) {
   int const rows = static_cast<int>(state.range(0));
-  std::unique_ptr<IDepthTable> table = makeDepthTable(rows, kComponents);
-  std::vector<double> depths(static_cast<std::size_t>(rows));
-  std::vector<double> values(static_cast<std::size_t>(rows) * kComponents);
-  for (int d = 0; d < rows; ++d) {
-    depths[static_cast<std::size_t>(d)] = table->getDepth(d);
-    for (int c = 0; c < kComponents; ++c) {
-      values[static_cast<std::size_t>(d * kComponents + c)] = table->getProperty(d, c);
-    }
-  }
-  std::array<double, kQueries> const queries = queryDepths(*table);
+  std::unique_ptr<IDepthTable> table = makeDepthTable(rows, kComponents, increasing);
+  Plain const p = plain(*table);
+  std::vector<double> const depths = queryDepths(*table);
   int q = 0;
   for (auto _ : state) {
-    double value = rawInterpolate(depths, values, kComponents, queries[q], q % kComponents);
+    double value = boundInterpolate(p, depths[q], q % kComponents);
     benchmark::DoNotOptimize(value);
-    q = (q + 1) % kQueries;
+    q = (q + 1) & (kQueries - 1);
   }
   state.SetComplexityN(rows);
 }
 
-// Cuts the table inside its last segment, keeping the part above: the search walks the
-// whole table and the last row takes interpolated values. The row is put back afterwards
-// (its depth and its values, a small fixed cost) so every iteration does the same work.
+// An equilibration: one interpolate per cell of a million-cell grid on a 100-row table.
+void equilibrateLibrary(benchmark::State& state) {
+  std::unique_ptr<IDepthTable> owned = makeDepthTable(kEquilibrationRows, kComponents);
+  IDepthTable const* table = owned.get();
+  benchmark::DoNotOptimize(table);
+  std::vector<double> const depths = queryDepths(*table);
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (int cell = 0; cell < kCells; ++cell) {
+      sum += Orv::Tess::Varnak::interpolate(*table, depths[cell & (kQueries - 1)],
+                                            cell % kComponents, false);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(static_cast<long long>(state.iterations()) * kCells);
+}
+
+void equilibrateUpperBound(benchmark::State& state) {
+  std::unique_ptr<IDepthTable> table = makeDepthTable(kEquilibrationRows, kComponents);
+  Plain const p = plain(*table);
+  std::vector<double> const depths = queryDepths(*table);
+  for (auto _ : state) {
+    double sum = 0.0;
+    for (int cell = 0; cell < kCells; ++cell) {
+      sum += boundInterpolate(p, depths[cell & (kQueries - 1)], cell % kComponents);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(static_cast<long long>(state.iterations()) * kCells);
+}
+
+// Cuts the table inside its last segment, keeping the part above: the segment is found by
+// bisection and the last row takes interpolated values, no row is dropped. The row is put
+// back afterwards (its depth and its values, a small fixed cost) so every iteration does
+// the same work.
 void truncateLibrary(benchmark::State& state) {
   int const rows = static_cast<int>(state.range(0));
   std::unique_ptr<IDepthTable> owned = makeDepthTable(rows, kComponents);
@@ -132,16 +178,26 @@ void normalizeLibrary(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(interpolateLibrary)
+BENCHMARK_CAPTURE(interpolateLibrary, increasing, true)
     ->Name("interpolate/library")
     ->RangeMultiplier(10)
     ->Range(10, 10000)
     ->Complexity();
-BENCHMARK(interpolateRawScan)
-    ->Name("interpolate/raw_scan")
+BENCHMARK_CAPTURE(interpolateUpperBound, increasing, true)
+    ->Name("interpolate/upper_bound")
     ->RangeMultiplier(10)
     ->Range(10, 10000)
     ->Complexity();
+BENCHMARK_CAPTURE(interpolateLibrary, decreasing, false)
+    ->Name("interpolate_decreasing/library")
+    ->Arg(10)
+    ->Arg(10000);
+BENCHMARK_CAPTURE(interpolateUpperBound, decreasing, false)
+    ->Name("interpolate_decreasing/upper_bound")
+    ->Arg(10)
+    ->Arg(10000);
+BENCHMARK(equilibrateLibrary)->Name("equilibrate/library")->Unit(benchmark::kMillisecond);
+BENCHMARK(equilibrateUpperBound)->Name("equilibrate/upper_bound")->Unit(benchmark::kMillisecond);
 BENCHMARK(truncateLibrary)
     ->Name("truncate/library")
     ->RangeMultiplier(10)

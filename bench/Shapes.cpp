@@ -40,12 +40,12 @@ std::unique_ptr<IOilTable> makeOilTable() {
   return table;
 }
 
-std::unique_ptr<IDepthTable> makeDepthTable(int rows, int components) {
+std::unique_ptr<IDepthTable> makeDepthTable(int rows, int components, bool increasing) {
   auto table = std::make_unique<StdDepthTable>();
   table->setNumComponents(components);
   table->setNumDepths(rows);
   for (int d = 0; d < rows; ++d) {
-    table->setDepth(d, 2000.0 + 0.5 * d);
+    table->setDepth(d, 2000.0 + (increasing ? 0.5 : -0.5) * d);
     for (int c = 0; c < components; ++c) table->setProperty(d, c, 0.01 * (c + 1) + 1.0e-5 * d);
   }
   return table;
@@ -66,17 +66,22 @@ std::unique_ptr<IKValueTable> makeKValueTable() {
 
 std::unique_ptr<StdBlackOilModel> makeBlackOilModel() {
   auto model = std::make_unique<StdBlackOilModel>("Field");
-  model->gasDensity(0.85);
-  model->oilDensity(840.0);
+  fillBlackOilModel(*model);
+  return model;
+}
+
+void fillBlackOilModel(IBlackOilModel& model) {
+  model.gasDensity(0.85);
+  model.oilDensity(840.0);
   std::vector<double> const oil = sampleValues(kOilValues);
   for (int region = 1; region <= kRegions; ++region) {
-    IOilTable& table = model->makeOilTable(region);
+    IOilTable& table = model.makeOilTable(region);
     table.setSaturatedSize(kOilRows);
     for (int i = 0; i < kOilRows; ++i) table.setUndersaturatedSize(i, kOilEntries);
     fillOilTable(table, oil.data());
     table.setSurfaceDensity(840.0 + region);
   }
-  IGasTable& gas = model->makeGasTable();
+  IGasTable& gas = model.makeGasTable();
   gas.setSaturatedSize(kGasRows);
   for (int i = 0; i < kGasRows; ++i) {
     gas.setUndersaturatedSize(i, kGasEntries);
@@ -88,7 +93,7 @@ std::unique_ptr<StdBlackOilModel> makeBlackOilModel() {
     }
   }
   gas.setSurfaceDensity(0.85);
-  IWaterProperties& water = model->makeWaterProperties();
+  IWaterProperties& water = model.makeWaterProperties();
   water.setSurfaceDensity(1020.0);
   water.setPressure(250.0);
   water.setFormationVolumeFactor(1.01);
@@ -96,7 +101,7 @@ std::unique_ptr<StdBlackOilModel> makeBlackOilModel() {
   water.setViscosity(0.5);
   water.setViscosibility(0.0);
   for (char const* name : kConditionNames) {
-    IInitialCondition& condition = model->makeInitialCondition(name);
+    IInitialCondition& condition = model.makeInitialCondition(name);
     condition.setDatumDepth(2000.0);
     condition.setDatumPressure(250.0);
     condition.setGasOilContactDepth(1950.0);
@@ -111,7 +116,6 @@ std::unique_ptr<StdBlackOilModel> makeBlackOilModel() {
       }
     }
   }
-  return model;
 }
 
 std::unique_ptr<StdBlackOilModel> makeCopyTarget() {

@@ -1,10 +1,10 @@
 // The tables the benchmarks work on, built as a host builds them, and their raw twins.
 //
-// Every library case is measured beside a baseline that does the same work on plain
-// std::vector<double> storage, in the same run, so that the figures compare as ratios
-// even on a busy machine. The shapes are those of a typical case: a live-oil table of
-// 50 saturated rows with 20 undersaturated entries each, and flat row-by-component
-// tables of 100 rows by 30 components.
+// Every library case is measured beside a reference that does the same work in the same
+// run (a plain virtual interface, std::upper_bound on vectors, memcpy), so that the
+// figures compare as ratios even on a busy machine. The shapes are those of a typical case: a
+// live-oil table of 50 saturated rows with 20 undersaturated entries each, and flat
+// row-by-component tables of 100 rows by 30 components.
 #ifndef ORV_TESS_VARNAK_BENCH_SHAPES_H
 #define ORV_TESS_VARNAK_BENCH_SHAPES_H
 
@@ -55,11 +55,14 @@ std::vector<double> sampleValues(std::size_t n);
 
 // A live-oil table sized kOilRows × kOilEntries and filled from sampleValues.
 std::unique_ptr<Orv::Tess::Varnak::IOilTable> makeOilTable();
-// A depth table of `rows` increasing depths by `components` columns, filled.
-std::unique_ptr<Orv::Tess::Varnak::IDepthTable> makeDepthTable(int rows, int components);
+// A depth table of `rows` increasing (or decreasing) depths by `components` columns, filled.
+std::unique_ptr<Orv::Tess::Varnak::IDepthTable> makeDepthTable(int rows, int components,
+                                                               bool increasing = true);
 // A K-value table of kFlatRows pressures by kFlatComponents, filled.
 std::unique_ptr<Orv::Tess::Varnak::IKValueTable> makeKValueTable();
 
+// Fills `model` as the black-oil model described above.
+void fillBlackOilModel(Orv::Tess::Varnak::IBlackOilModel& model);
 // The black-oil model described above, filled.
 std::unique_ptr<Orv::Tess::Varnak::StdBlackOilModel> makeBlackOilModel();
 // An empty black-oil model holding initial conditions of the same names, as a target
@@ -69,21 +72,6 @@ std::unique_ptr<Orv::Tess::Varnak::StdBlackOilModel> makeCopyTarget();
 // Fills every value of an oil table sized kOilRows × kOilEntries from `in`, row by row:
 // the gas-oil ratio, then each entry's pressure, formation volume factor and viscosity.
 void fillOilTable(Orv::Tess::Varnak::IOilTable& table, double const* in);
-
-// The raw twin of the live-oil table: the gas-oil ratios in one vector, the entries'
-// value triples in another, row after row.
-struct RawOilTable {
-  std::vector<double> keys = std::vector<double>(kOilRows);
-  std::vector<double> entries = std::vector<double>(kOilValues - kOilRows);
-};
-
-// The raw twin of a flat table: the keys in one vector, the values in another, at
-// position row × components + component.
-struct RawFlatTable {
-  int components = kFlatComponents;
-  std::vector<double> keys = std::vector<double>(kFlatRows);
-  std::vector<double> values = std::vector<double>(kFlatValues - kFlatRows);
-};
 
 }  // namespace orvbench
 

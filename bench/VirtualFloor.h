@@ -1,8 +1,8 @@
-// The floor of any per-value interface: one virtual call per value that does nothing but
-// return a stored double, with no index check. Its implementation lives in its own
-// source file and is reached through a pointer the optimiser cannot see through, exactly
-// like the library's tables, so the difference between this loop and the library's is
-// what the library adds to the call itself.
+// The floor of any per-value interface: one virtual call per value that checks its two
+// indices, as the library's tables do, and reads or writes a stored double. Its
+// implementation lives in its own source file and is reached through a pointer the
+// optimiser cannot see through, exactly like the library's tables, so the difference
+// between this loop and the library's is what the library adds to the call and its checks.
 #ifndef ORV_TESS_VARNAK_BENCH_VIRTUALFLOOR_H
 #define ORV_TESS_VARNAK_BENCH_VIRTUALFLOOR_H
 
@@ -16,7 +16,8 @@ class ValueSource {
   ValueSource(ValueSource const&) = delete;
   ValueSource& operator=(ValueSource const&) = delete;
   virtual ~ValueSource();
-  // Returns value `column` of row `row`; the caller keeps both in range.
+  // Returns value `column` of row `row`; throws std::range_error for a row, then a column,
+  // out of range.
   virtual double get(int row, int column) const = 0;
   virtual void set(int row, int column, double value) = 0;
 };

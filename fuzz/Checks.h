@@ -19,6 +19,8 @@
 #include <typeinfo>
 #include <utility>
 
+#include "support/Observe.h"
+
 namespace fuzz {
 
 // Reports a finding and stops: libFuzzer records the input that led here.
@@ -60,6 +62,29 @@ bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
 template <class Observe, class Call>
 bool attempt(char const* what, Observe observe, Call call) {
   return attempt(what, observe, call, [](std::exception const&) { return false; });
+}
+
+// The library reads its own classes directly and a class derived from one (Twin<Std>,
+// which adds nothing) through its interface. sameOnTwin runs `call` on a copy of `t` and on
+// a twin of it: answers (as strings), exceptions and the objects left must be the same.
+template <class Std>
+struct Twin : Std {
+  explicit Twin(Std const& from) : Std(from) {}
+};
+template <class I, class Std, class Call>
+void sameOnTwin(char const* what, Std const& t, Call call) {
+  auto const run = [&call](I& x) {
+    std::string s;
+    try {
+      s = call(x);
+    } catch (std::exception const& e) {
+      s = std::string(typeid(e).name()) + ": " + e.what();
+    }
+    return s + " | " + support::observe(static_cast<I const&>(x));
+  };
+  Std direct(t);
+  Twin<Std> walked(t);
+  if (run(direct) != run(walked)) fail(what, "answers otherwise than through the interface");
 }
 
 // Partial effects excused by the length error of a negative stored count (the flat

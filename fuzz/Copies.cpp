@@ -1,6 +1,7 @@
 // Copies: the deep copies between two models' parts (copy()), and a host's own copies
 // and moves of the library's value classes.
 #include <tuple>
+#include <typeinfo>
 #include <type_traits>
 #include <utility>
 
@@ -77,10 +78,33 @@ void copyChecked(char const* what, Source const& source, Target& target, Call ca
   support::observe(target);
 }
 
+// A copy between two tables of exactly the library's class Std moves storage directly:
+// made on copies of them, it must end as the copy from a derived twin of the source.
+template <class T, class... Std>
+void sameFromTwin(char const* what, T const& source, T const& target, int flags) {
+  auto const one = [&](auto const* tag) {
+    using S = std::remove_const_t<std::remove_pointer_t<decltype(tag)>>;
+    if constexpr (std::is_base_of_v<T, S>) {
+      if (typeid(source) != typeid(S) || typeid(target) != typeid(S)) return;
+      auto const& from = static_cast<S const&>(source);
+      sameOnTwin<T>(what, from, [&](T& x) {  // the twin is the source here
+        S into(static_cast<S const&>(target));
+        copy(static_cast<T const&>(x), into, flags);
+        return support::observe(static_cast<T const&>(into));
+      });
+    }
+  };
+  (one(static_cast<Std const*>(nullptr)), ...);
+}
+
 // A copy between two parts, when both exist.
 template <class T>
 void copyBoth(char const* what, T* source, T* target, int flags) {
   if (source != nullptr && target != nullptr) {
+    sameFromTwin<T, StdDepthTable, StdTemperatureTable, StdOilTable, StdDeadOilTable,
+                 StdDeadOilConstantCompressTable, StdCompressibleOilTable, StdGasTable,
+                 StdDryGasTable, StdSolventTable, StdMisciblityTable, StdTemperatureKValueTable,
+                 StdOilViscosityIndexTable>(what, *source, *target, flags);
     copyChecked(what, *source, *target, [&] { copy(*source, *target, flags); });
   }
 }

@@ -1,6 +1,11 @@
 // The water floor (water properties, brine components, the brine property table), the
 // initial conditions, and the flat row-by-component tables they and the models hold
 // (temperature, depth, K-value and oil viscosity index tables).
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <typeinfo>
+
 #include "Session.h"
 
 namespace fuzz {
@@ -215,14 +220,32 @@ void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidt
   double const depth = in.value();
   bool const a = in.flag();
   bool const b = in.flag();
+  int const index = in.index();
+  if (typeid(t) == typeid(StdDepthTable)) {  // read directly: each operation as on a twin
+    auto const& own = static_cast<StdDepthTable const&>(t);
+    sameOnTwin<IDepthTable>("interpolate", own, [&](IDepthTable& x) {
+      double const v = interpolate(x, depth, index, a);
+      char text[32];
+      std::snprintf(text, sizeof text, "%a", v);
+      return std::isnan(v) ? std::string("nan") : std::string(text);  // any NaN reads alike
+    });
+    sameOnTwin<IDepthTable>("truncate", own, [&](IDepthTable& x) {
+      truncate(x, depth, a, b);
+      return std::string();
+    });
+    sameOnTwin<IDepthTable>("normalizeComposition", own, [&](IDepthTable& x) {
+      normalizeComposition(x, index);
+      return std::string();
+    });
+  }
   auto const truncated = [&] {
     attempt(
         "truncate", before, [&] { truncate(t, depth, a, b); },
         [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
   };
-  choose(before, {{"interpolate", [&] { interpolate(t, depth, in.index(), a); }},
+  choose(before, {{"interpolate", [&] { interpolate(t, depth, index, a); }},
                   {nullptr, truncated},
-                  {"normalizeComposition", [&] { normalizeComposition(t, in.index()); }}});
+                  {"normalizeComposition", [&] { normalizeComposition(t, index); }}});
 }
 
 }  // namespace fuzz

@@ -4,11 +4,12 @@ namespace Orv::Tess::Varnak {
 
 StdCompositionKValueTable::StdCompositionKValueTable() = default;
 StdCompositionKValueTable::StdCompositionKValueTable(StdCompositionKValueTable const&) = default;
-StdCompositionKValueTable::StdCompositionKValueTable(StdCompositionKValueTable&&) = default;
+StdCompositionKValueTable::StdCompositionKValueTable(StdCompositionKValueTable&&) noexcept =
+    default;
 StdCompositionKValueTable& StdCompositionKValueTable::operator=(StdCompositionKValueTable const&) =
     default;
-StdCompositionKValueTable& StdCompositionKValueTable::operator=(StdCompositionKValueTable&&) =
-    default;
+StdCompositionKValueTable& StdCompositionKValueTable::operator=(
+    StdCompositionKValueTable&&) noexcept = default;
 StdCompositionKValueTable::~StdCompositionKValueTable() = default;
 
 double StdCompositionKValueTable::getComposition() const { return composition_; }

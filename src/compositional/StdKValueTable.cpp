@@ -1,8 +1,7 @@
-// The K-value table operations, written once for the three table kinds, and the
-// library's three instantiations of them.
+// The K-value table operations, written once for the three table kinds over the shared
+// flat row-by-component rules, and the library's three instantiations of them.
 #include "Orv/Tess/Varnak/StdKValueTable.h"
 
-#include <stdexcept>
 #include <utility>
 
 #include "frame/FlatTable.h"
@@ -10,29 +9,33 @@
 namespace Orv::Tess::Varnak {
 
 template <class T>
-StdKValueTable<T>::StdKValueTable() : table_(std::make_unique<detail::FlatTable<double>>()) {}
+StdKValueTable<T>::StdKValueTable() : numComponents_(0) {}
 
 template <class T>
-StdKValueTable<T>::StdKValueTable(StdKValueTable const& other)
-    : T(other), table_(std::make_unique<detail::FlatTable<double>>(*other.table_)) {}
+StdKValueTable<T>::StdKValueTable(StdKValueTable const& other) = default;
 
-// The source keeps a storage of its own (emptied by the move), so it stays usable.
 template <class T>
-StdKValueTable<T>::StdKValueTable(StdKValueTable&& other)
-    : T(other), table_(std::make_unique<detail::FlatTable<double>>(std::move(*other.table_))) {}
+StdKValueTable<T>::StdKValueTable(StdKValueTable&& other) noexcept
+    : T(other),
+      pressures_(std::move(other.pressures_)),
+      kValues_(std::move(other.kValues_)),
+      numComponents_(other.numComponents_) {}
 
+// The arrays are copied before anything changes, so a failure leaves the table as it was.
 template <class T>
 StdKValueTable<T>& StdKValueTable<T>::operator=(StdKValueTable const& other) {
-  detail::FlatTable<double> copy(*other.table_);
+  std::vector<double> pressures(other.pressures_);
+  std::vector<double> kValues(other.kValues_);
   T::operator=(other);
-  *table_ = std::move(copy);
+  detail::moveFlat(pressures_, kValues_, numComponents_, pressures, kValues, other.numComponents_);
   return *this;
 }
 
 template <class T>
-StdKValueTable<T>& StdKValueTable<T>::operator=(StdKValueTable&& other) {
+StdKValueTable<T>& StdKValueTable<T>::operator=(StdKValueTable&& other) noexcept {
   T::operator=(other);
-  *table_ = std::move(*other.table_);
+  detail::moveFlat(pressures_, kValues_, numComponents_, other.pressures_, other.kValues_,
+                   other.numComponents_);
   return *this;
 }
 
@@ -41,58 +44,60 @@ StdKValueTable<T>::~StdKValueTable() = default;
 
 template <class T>
 int StdKValueTable<T>::getNumPressures() const {
-  return table_->numRows();
+  return static_cast<int>(pressures_.size());
 }
 
 template <class T>
 void StdKValueTable<T>::setNumPressures(int n) {
-  table_->setNumRows(n);
+  detail::setNumRows(pressures_, kValues_, numComponents_, n);
 }
 
 template <class T>
 int StdKValueTable<T>::getNumComponents() const {
-  return table_->numComponents();
+  return numComponents_;
 }
 
 template <class T>
 void StdKValueTable<T>::setNumComponents(int n) {
-  table_->setNumComponents(n);
+  detail::setNumComponents(pressures_, kValues_, numComponents_, n);
 }
 
 template <class T>
 double StdKValueTable<T>::getPressure(int p) const {
   validate(p);
-  return table_->key(p);
+  return pressures_[static_cast<std::size_t>(p)];
 }
 
 template <class T>
 void StdKValueTable<T>::setPressure(int p, double value) {
   validate(p);
-  table_->setKey(p, value);
+  pressures_[static_cast<std::size_t>(p)] = value;
 }
 
 template <class T>
 double StdKValueTable<T>::getKValue(int p, int c) const {
   validate(p, c);
-  return table_->value(p, c);
+  return kValues_[detail::flatPosition(p, numComponents_, c)];
 }
 
 template <class T>
 void StdKValueTable<T>::setKValue(int p, int c, double value) {
   validate(p, c);
-  table_->setValue(p, c, value);
+  kValues_[detail::flatPosition(p, numComponents_, c)] = value;
 }
 
 template <class T>
 void StdKValueTable<T>::validate(int p) const {
-  if (!table_->validRow(p)) throw std::range_error("Invalid pressure index in StdKValueTable.");
+  if (!detail::validIndex(p, pressures_.size())) {
+    detail::throwRangeError("Invalid pressure index in StdKValueTable.");
+  }
 }
 
 template <class T>
 void StdKValueTable<T>::validate(int p, int c) const {
   validate(p);
-  if (!table_->validComponent(c)) {
-    throw std::range_error("Invalid component index in StdKValueTable.");
+  if (c < 0 || c >= numComponents_) {
+    detail::throwRangeError("Invalid component index in StdKValueTable.");
   }
 }
 

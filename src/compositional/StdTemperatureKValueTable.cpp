@@ -4,11 +4,12 @@ namespace Orv::Tess::Varnak {
 
 StdTemperatureKValueTable::StdTemperatureKValueTable() = default;
 StdTemperatureKValueTable::StdTemperatureKValueTable(StdTemperatureKValueTable const&) = default;
-StdTemperatureKValueTable::StdTemperatureKValueTable(StdTemperatureKValueTable&&) = default;
+StdTemperatureKValueTable::StdTemperatureKValueTable(StdTemperatureKValueTable&&) noexcept =
+    default;
 StdTemperatureKValueTable& StdTemperatureKValueTable::operator=(StdTemperatureKValueTable const&) =
     default;
-StdTemperatureKValueTable& StdTemperatureKValueTable::operator=(StdTemperatureKValueTable&&) =
-    default;
+StdTemperatureKValueTable& StdTemperatureKValueTable::operator=(
+    StdTemperatureKValueTable&&) noexcept = default;
 StdTemperatureKValueTable::~StdTemperatureKValueTable() = default;
 
 double StdTemperatureKValueTable::getTemperature() const { return temperature_; }

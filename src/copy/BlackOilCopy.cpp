@@ -1,7 +1,13 @@
 // Copies of black-oil models and their tables. Oil and gas tables share one
 // two-level shape (saturated rows, each with its undersaturated entries); only
 // the names of the row key and of the entry's first value differ, so the
-// transfer is written once for both.
+// transfer is written once for both. Between the library's own tables the rows move
+// directly (see Direct.h).
+#include <algorithm>
+#include <cstddef>
+#include <type_traits>
+#include <utility>
+
 #include "Orv/Tess/Varnak/Copy.h"
 #include "Orv/Tess/Varnak/IBlackOilModel.h"
 #include "Orv/Tess/Varnak/ICompressibleOilTable.h"
@@ -10,7 +16,10 @@
 #include "Orv/Tess/Varnak/IMiscibilityTable.h"
 #include "Orv/Tess/Varnak/IOilTable.h"
 #include "Orv/Tess/Varnak/ISolventTable.h"
+#include "Orv/Tess/Varnak/StdBlackOilModel.h"
 #include "copy/CopyFlags.h"
+#include "copy/Direct.h"
+#include "frame/Access.h"
 
 namespace Orv::Tess::Varnak {
 
@@ -32,12 +41,65 @@ void transferEntryKey(IGasTable const& source, IGasTable& target, int sat, int u
   target.setOilGasRatio(sat, usat, source.getOilGasRatio(sat, usat));
 }
 
+// The two-level storage inside each of the library's oil and gas table kinds, when the
+// table is exactly one of them; null for any other class.
+StdBaseTable<IOilTable> const* storage(IOilTable const& table) {
+  if (auto const* t = detail::exactly<StdOilTable>(table)) return t;
+  if (auto const* t = detail::exactly<StdDeadOilTable>(table)) {
+    return &detail::Access<StdDeadOilTable>::inner(*t);
+  }
+  if (auto const* t = detail::exactly<StdDeadOilConstantCompressTable>(table)) {
+    return &detail::Access<StdDeadOilTable>::inner(
+        detail::Access<StdDeadOilConstantCompressTable>::inner(*t));
+  }
+  if (auto const* t = detail::exactly<StdCompressibleOilTable>(table)) {
+    return &detail::Access<StdCompressibleOilTable>::inner(*t);
+  }
+  return nullptr;
+}
+StdBaseTable<IGasTable> const* storage(IGasTable const& table) {
+  if (auto const* t = detail::exactly<StdGasTable>(table)) return t;
+  if (auto const* t = detail::exactly<StdDryGasTable>(table)) {
+    return &detail::Access<StdDryGasTable>::inner(*t);
+  }
+  return nullptr;
+}
+template <class Table>
+auto* storage(Table& table) {
+  using Base = std::remove_const_t<std::remove_pointer_t<decltype(storage(std::as_const(table)))>>;
+  return const_cast<Base*>(storage(std::as_const(table)));
+}
+
+// The two-level transfer between two of the library's tables: the target's own
+// setSaturatedSize sizes the rows (and whatever its kind keeps per row), then each row is
+// sized as setUndersaturatedSize sizes it and takes the source's entries at once.
+template <class Base, class Table>
+void transferRows(Base const& from, Table& target, Base& into) {
+  using Storage = detail::Access<Base>;
+  auto const& sourceRows = Storage::rows(from);
+  target.setSaturatedSize(static_cast<int>(sourceRows.size()));
+  if (&from == &into) return;
+  auto& targetRows = Storage::rows(into);
+  for (std::size_t i = 0; i < sourceRows.size(); ++i) {
+    auto const& row = sourceRows[i];
+    targetRows[i].entries.resize(row.entries.size(), {0.0, 0.0, 0.0});
+    targetRows[i].saturated = row.saturated;
+    std::copy(row.entries.begin(), row.entries.end(), targetRows[i].entries.begin());
+  }
+  Storage::surfaceDensity(into) = Storage::surfaceDensity(from);
+}
+
 // Leaves the target with the source's rows, entries and surface density; rows
 // and entries beyond the source's are dropped by the resizing. The target's
 // kind-specific values (dead-oil, dry-gas, per-row compressibility) are not the
 // two-level table's.
 template <class Table>
-void transferTwoLevel(Table const& source, Table& target) {
+void transferTwoLevel(Table const& source, Table& target, bool direct) {
+  if (direct) {
+    auto const* from = storage(source);
+    auto* into = storage(target);
+    if (from != nullptr && into != nullptr) return transferRows(*from, target, *into);
+  }
   int const numRows = source.getSaturatedSize();
   target.setSaturatedSize(numRows);
   for (int sat = 0; sat < numRows; ++sat) {
@@ -57,20 +119,43 @@ void transferTwoLevel(Table const& source, Table& target) {
 // compressible target table (made, replacing a table of another kind, when
 // there is none); any other source goes into whatever table the target holds (a
 // plain oil table when none).
-void copyOilRegion(IBlackOilModel const& source, IBlackOilModel& target, int region, int flags) {
+// The compressible-table copy: the per-row pairs, then the two-level transfer.
+void copyCompressible(ICompressibleOilTable const& source, ICompressibleOilTable& target,
+                      bool direct) {
+  using Storage = detail::Access<StdCompressibleOilTable>;
+  auto const* from = direct ? detail::exactly<StdCompressibleOilTable>(source) : nullptr;
+  auto* into = direct ? detail::exactly<StdCompressibleOilTable>(target) : nullptr;
+  // The per-row pair is sized with the rows, so the rows are sized first; the
+  // two-level transfer then sizes them once more to the same count.
+  int const numRows = source.getSaturatedSize();
+  target.setSaturatedSize(numRows);
+  if (from != nullptr && into != nullptr) {
+    std::copy(Storage::coefficients(*from).begin(), Storage::coefficients(*from).end(),
+              Storage::coefficients(*into).begin());
+  } else {
+    for (int sat = 0; sat < numRows; ++sat) {
+      target.setCompressibility(sat, source.getCompressibility(sat));
+      target.setViscosibility(sat, source.getViscosibility(sat));
+    }
+  }
+  transferTwoLevel<IOilTable>(source, target, direct);
+}
+
+// (The flag word the compressible-table copy would be passed is not its to read.)
+void copyOilRegion(IBlackOilModel const& source, IBlackOilModel& target, int region, bool direct) {
   IOilTable const* table = source.getOilTable(region);
   if (auto const* compressible = dynamic_cast<ICompressibleOilTable const*>(table)) {
     auto* into = dynamic_cast<ICompressibleOilTable*>(target.getOilTable(region));
     if (into == nullptr) {
       into = &target.makeCompressibleOilTable(region);
     }
-    copy(*compressible, *into, flags);
+    copyCompressible(*compressible, *into, direct);
   } else if (table != nullptr) {
     IOilTable* into = target.getOilTable(region);
     if (into == nullptr) {
       into = &target.makeOilTable(region);
     }
-    transferTwoLevel(*table, *into);
+    transferTwoLevel(*table, *into, direct);
   } else {
     target.deleteOilTable(region);
   }
@@ -79,16 +164,18 @@ void copyOilRegion(IBlackOilModel const& source, IBlackOilModel& target, int reg
 }  // namespace
 
 void copy(IBlackOilModel const& source, IBlackOilModel& target, int flags) {
+  bool const direct = detail::exactly<StdBlackOilModel>(source) != nullptr &&
+                      detail::exactly<StdBlackOilModel>(target) != nullptr;
   target.gasDensity(source.gasDensity());
   target.oilDensity(source.oilDensity());
-  copy(static_cast<IFluidModel const&>(source), static_cast<IFluidModel&>(target), flags);
+  detail::copyFluidModel(source, target, flags, direct);
   if (detail::hasFlag(flags, detail::kCopyGasTable)) {
     if (IGasTable const* gas = source.getGasTable()) {
       IGasTable* into = target.getGasTable();
       if (into == nullptr) {
         into = &target.makeGasTable();
       }
-      transferTwoLevel(*gas, *into);
+      transferTwoLevel(*gas, *into, direct);
     } else {
       target.deleteGasTable();
     }
@@ -99,33 +186,34 @@ void copy(IBlackOilModel const& source, IBlackOilModel& target, int flags) {
   int const numRegions = source.getNumOfOilTables();
   if (detail::hasFlag(flags, detail::kCopyOilTables)) {
     for (int region = 1; region <= numRegions; ++region) {
-      copyOilRegion(source, target, region, flags);
+      copyOilRegion(source, target, region, direct);
     }
   }
 }
 
 void copy(IOilTable const& source, IOilTable& target, int /*flags*/) {
-  transferTwoLevel(source, target);
+  transferTwoLevel(source, target, true);
 }
 
 void copy(IGasTable const& source, IGasTable& target, int /*flags*/) {
-  transferTwoLevel(source, target);
+  transferTwoLevel(source, target, true);
 }
 
 void copy(ICompressibleOilTable const& source, ICompressibleOilTable& target, int /*flags*/) {
-  // The per-row pair is sized with the rows, so the rows are sized first; the
-  // two-level transfer then sizes them once more to the same count.
-  int const numRows = source.getSaturatedSize();
-  target.setSaturatedSize(numRows);
-  for (int sat = 0; sat < numRows; ++sat) {
-    target.setCompressibility(sat, source.getCompressibility(sat));
-    target.setViscosibility(sat, source.getViscosibility(sat));
-  }
-  transferTwoLevel<IOilTable>(source, target);
+  copyCompressible(source, target, true);
 }
 
 void copy(ISolventTable const& source, ISolventTable& target, int /*flags*/) {
+  using Storage = detail::Access<StdSolventTable>;
   target.setSize(source.getSize());
+  auto const* from = detail::exactly<StdSolventTable>(source);
+  auto* into = detail::exactly<StdSolventTable>(target);
+  if (from != nullptr && into != nullptr) {
+    std::copy(Storage::rows(*from).begin(), Storage::rows(*from).end(),
+              Storage::rows(*into).begin());
+    Storage::surfaceDensity(*into) = Storage::surfaceDensity(*from);
+    return;
+  }
   for (int i = 0; i < source.getSize(); ++i) {
     target.setPressure(i, source.getPressure(i));
     target.setFormationVolumeFactor(i, source.getFormationVolumeFactor(i));
@@ -135,10 +223,18 @@ void copy(ISolventTable const& source, ISolventTable& target, int /*flags*/) {
 }
 
 void copy(IMiscibilityTable const& source, IMiscibilityTable& target, int /*flags*/) {
+  using Storage = detail::Access<StdMisciblityTable>;
   target.setSize(source.getSize());
-  for (int i = 0; i < source.getSize(); ++i) {
-    target.setOilPressure(i, source.getOilPressure(i));
-    target.setMiscibility(i, source.getMiscibility(i));
+  auto const* from = detail::exactly<StdMisciblityTable>(source);
+  auto* into = detail::exactly<StdMisciblityTable>(target);
+  if (from != nullptr && into != nullptr) {
+    std::copy(Storage::rows(*from).begin(), Storage::rows(*from).end(),
+              Storage::rows(*into).begin());
+  } else {
+    for (int i = 0; i < source.getSize(); ++i) {
+      target.setOilPressure(i, source.getOilPressure(i));
+      target.setMiscibility(i, source.getMiscibility(i));
+    }
   }
   target.setViscosityMixingParameter(source.getViscosityMixingParameter());
   target.setDensityMixingParameter(source.getDensityMixingParameter());

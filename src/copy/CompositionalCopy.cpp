@@ -11,6 +11,7 @@
 #include "Orv/Tess/Varnak/ICompositionalModel.h"
 #include "Orv/Tess/Varnak/IFluidModel.h"
 #include "copy/CopyFlags.h"
+#include "copy/Direct.h"
 
 namespace Orv::Tess::Varnak {
 
@@ -72,7 +73,8 @@ void copy(IComponent const& source, IComponent& target, int flags) {
 }
 
 void copy(ICompositionalModel const& source, ICompositionalModel& target, int flags) {
-  copy(static_cast<IFluidModel const&>(source), static_cast<IFluidModel&>(target), flags);
+  detail::copyFluidModel(source, target, flags,
+                         detail::isLibraryModel(source) && detail::isLibraryModel(target));
   target.setEquationOfState(source.getEquationOfState());
   if (!detail::hasFlag(flags, detail::kCopyComponents)) {
     return;

@@ -10,6 +10,8 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
+#include <new>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -543,6 +545,47 @@ TEST(AllocationFailure, Copy) {
   Classes<StdCompositionalModel>()
       .run("copy of one property", oneProperty, OnFailure::Readable)
       .run("copy of one property back", oneProperty, OnFailure::Readable, swap);
+}
+
+// A copy between two objects of the library's own class moves storage directly. With each
+// allocation failing in turn, it must fail where the copy through the interfaces fails (a
+// source of a derived class forces that one) and leave the same target.
+template <class T>
+struct Twin : T {
+  explicit Twin(T const& from) : T(from) {}
+};
+template <class... Ts>
+void failsAsThroughInterfaces() {
+  auto one = [](auto tag) {
+    using T = typename decltype(tag)::type;
+    for (long long n = 1;; ++n) {
+      bool failed[2];
+      std::string left[2];
+      for (int path : {0, 1}) {
+        std::unique_ptr<T> source = make<T>(1);
+        if (path == 1) source = std::make_unique<Twin<T>>(*source);
+        std::unique_ptr<T> const target = make<T>(2);
+        try {
+          support::heap::Armed armed(n);
+          copyAll(std::as_const(*source), *target, 0);
+        } catch (std::bad_alloc const&) {
+        }
+        failed[path] = support::heap::failed();
+        left[path] = support::observe(*target);
+      }
+      ASSERT_EQ(failed[0], failed[1]) << label<T>() << ", allocation " << n;
+      EXPECT_EQ(left[0], left[1]) << label<T>() << ", allocation " << n;
+      if (!failed[0]) break;
+    }
+  };
+  (one(std::common_type<Ts>{}), ...);
+}
+
+TEST(AllocationFailure, CopyBetweenLibraryClassesFailsAsThroughTheInterfaces) {
+  if (!support::heap::kSeesLibraryAllocations) GTEST_SKIP() << "allocations cannot be failed here";
+  failsAsThroughInterfaces<StdDepthTable, StdTemperatureTable, StdTemperatureKValueTable,
+                           StdOilViscosityIndexTable, StdOilTable, StdCompressibleOilTable,
+                           StdSolventTable, StdMisciblityTable, StdBlackOilModel>();
 }
 
 class Report : public ::testing::Environment {

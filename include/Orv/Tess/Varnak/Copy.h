@@ -8,6 +8,11 @@
 // children only where it says so, and leaves everything else in the target as it was.
 // Tables are resized to the source's counts before any row is written.
 //
+// When source and target are both exactly the library's own classes (the dynamic type
+// itself, not a host's class derived from one), a copy moves whole rows of storage at once
+// instead of value by value. It resizes in the same steps, so every result is the same:
+// the target's content, the exceptions, what a failed copy leaves behind.
+//
 // The `int flags` argument selects what a model copy transfers, bit by bit; a copy passes
 // the word on unchanged to every copy it calls, and the table copies ignore it:
 //

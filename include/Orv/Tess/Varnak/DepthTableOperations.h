@@ -5,7 +5,9 @@
 // table's own. A table counts as increasing when its last depth is strictly greater
 // than its first, otherwise as decreasing; its top row is the shallower end. Depths are
 // not checked for monotony: a value is taken on the first segment (pair of neighbouring
-// rows) in row order that encloses the depth, else on the last segment.
+// rows) in row order that encloses the depth, else on the last segment. On a table that is
+// exactly a StdDepthTable with monotone depths that segment is found by bisection, in
+// logarithmic time; the answers are the same.
 #ifndef ORV_TESS_VARNAK_DEPTHTABLEOPERATIONS_H
 #define ORV_TESS_VARNAK_DEPTHTABLEOPERATIONS_H
 

@@ -28,6 +28,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 template <class T>
 class StdBaseTable : public T {
  public:
@@ -69,6 +74,8 @@ class StdBaseTable : public T {
   void setUndersaturatedProperty(int sat, int usat, double value);
 
  private:
+  friend struct detail::Access<StdBaseTable>;  // the copies read the storage directly
+
   // One undersaturated state of the row's fluid.
   struct Entry {
     double undersaturated;

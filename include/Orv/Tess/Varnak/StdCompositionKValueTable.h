@@ -17,9 +17,9 @@ class ORV_TESS_VARNAK_API StdCompositionKValueTable
   StdCompositionKValueTable();
   // Copies and moves as the description at the top of this header says.
   StdCompositionKValueTable(StdCompositionKValueTable const& other);
-  StdCompositionKValueTable(StdCompositionKValueTable&& other);
+  StdCompositionKValueTable(StdCompositionKValueTable&& other) noexcept;
   StdCompositionKValueTable& operator=(StdCompositionKValueTable const& other);
-  StdCompositionKValueTable& operator=(StdCompositionKValueTable&& other);
+  StdCompositionKValueTable& operator=(StdCompositionKValueTable&& other) noexcept;
   ~StdCompositionKValueTable() override;
 
   double getComposition() const override;

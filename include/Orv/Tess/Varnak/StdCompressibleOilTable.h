@@ -20,6 +20,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdCompressibleOilTable : public ICompressibleOilTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -64,6 +69,8 @@ class ORV_TESS_VARNAK_API StdCompressibleOilTable : public ICompressibleOilTable
   void setTemperatureSquaredExpansionCoefficient(double coefficient) override;
 
  private:
+  friend struct detail::Access<StdCompressibleOilTable>;  // the copies read the storage directly
+
   void validateCoefficients(int sat) const;
 
   StdOilTable table_;

@@ -18,6 +18,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdDeadOilConstantCompressTable : public IDeadOilConstantCompressTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -56,6 +61,9 @@ class ORV_TESS_VARNAK_API StdDeadOilConstantCompressTable : public IDeadOilConst
   void setOilViscosibility(double viscosibility) override;
 
  private:
+  friend struct detail::Access<StdDeadOilConstantCompressTable>;  // the copies read the storage
+                                                                  // directly
+
   StdDeadOilTable table_;
   double oilCompressibility_;
   double oilViscosibility_;

@@ -19,6 +19,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdDeadOilTable : public IDeadOilTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -52,6 +57,8 @@ class ORV_TESS_VARNAK_API StdDeadOilTable : public IDeadOilTable {
   void setDissolvedGas(double ratio) override;
 
  private:
+  friend struct detail::Access<StdDeadOilTable>;  // the copies read the storage directly
+
   StdOilTable table_;
   double dissolvedGas_;
   double bubblePointPressure_;

@@ -18,6 +18,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdDryGasTable : public IDryGasTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -51,6 +56,8 @@ class ORV_TESS_VARNAK_API StdDryGasTable : public IDryGasTable {
   void setVaporizedOil(double ratio) override;
 
  private:
+  friend struct detail::Access<StdDryGasTable>;  // the copies read the storage directly
+
   StdGasTable table_;
   double vaporizedOil_;
   double dewPointPressure_;

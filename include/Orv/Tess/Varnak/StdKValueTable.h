@@ -7,13 +7,14 @@
 // appends or cuts rows at the end; changing the component count resizes the flat array
 // as a whole, so that with several rows the values keep their flat positions and fall
 // into other rows and columns under the new width. Copies are independent and carry
-// every value.
+// every value. The table holds its arrays itself; constructing or moving one allocates
+// nothing.
 //
 // The template is instantiated in the library for the three interfaces only.
 #ifndef ORV_TESS_VARNAK_STDKVALUETABLE_H
 #define ORV_TESS_VARNAK_STDKVALUETABLE_H
 
-#include <memory>
+#include <vector>
 
 #include "Orv/Tess/Varnak/Export.h"
 #include "Orv/Tess/Varnak/ICompositionKValueTable.h"
@@ -23,8 +24,8 @@
 namespace Orv::Tess::Varnak {
 
 namespace detail {
-template <class Value>
-class FlatTable;
+template <class T>
+struct Access;
 }  // namespace detail
 
 template <class T>
@@ -34,9 +35,9 @@ class StdKValueTable : public T {
   StdKValueTable();
   // Copies and moves as the description at the top of this header says.
   StdKValueTable(StdKValueTable const& other);
-  StdKValueTable(StdKValueTable&& other);
+  StdKValueTable(StdKValueTable&& other) noexcept;
   StdKValueTable& operator=(StdKValueTable const& other);
-  StdKValueTable& operator=(StdKValueTable&& other);
+  StdKValueTable& operator=(StdKValueTable&& other) noexcept;
   ~StdKValueTable() override;
 
   // The operations of a K-value table, as IKValueTable describes them.
@@ -55,8 +56,11 @@ class StdKValueTable : public T {
   // validate(p) first, then std::range_error "Invalid component index in StdKValueTable."
   void validate(int p, int c) const;
 
-  // Pressures (the row keys) and the flat K-values; never null.
-  std::unique_ptr<detail::FlatTable<double>> table_;
+  friend struct detail::Access<StdKValueTable>;  // the copies read the arrays directly
+
+  std::vector<double> pressures_;  // one per row
+  std::vector<double> kValues_;    // row p, component c at p × numComponents_ + c
+  int numComponents_;
 };
 
 extern template class ORV_TESS_VARNAK_API StdKValueTable<IKValueTable>;

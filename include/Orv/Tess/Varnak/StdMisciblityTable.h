@@ -13,6 +13,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdMisciblityTable : public IMiscibilityTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -35,6 +40,8 @@ class ORV_TESS_VARNAK_API StdMisciblityTable : public IMiscibilityTable {
   void setMiscibility(int i, double miscibility) override;
 
  private:
+  friend struct detail::Access<StdMisciblityTable>;  // the copies read the storage directly
+
   struct Row {
     double oilPressure;
     double miscibility;

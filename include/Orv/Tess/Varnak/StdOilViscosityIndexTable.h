@@ -2,11 +2,12 @@
 // a component count and one flat array of indices at position row × (number of
 // components) + component. Changing the row count appends or cuts rows at the end;
 // changing the component count resizes the flat array as a whole, so that with several
-// rows the values keep their flat positions. Copies are independent.
+// rows the values keep their flat positions. Copies are independent. The table holds its
+// arrays itself; constructing or moving one allocates nothing.
 #ifndef ORV_TESS_VARNAK_STDOILVISCOSITYINDEXTABLE_H
 #define ORV_TESS_VARNAK_STDOILVISCOSITYINDEXTABLE_H
 
-#include <memory>
+#include <vector>
 
 #include "Orv/Tess/Varnak/Export.h"
 #include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
@@ -14,8 +15,8 @@
 namespace Orv::Tess::Varnak {
 
 namespace detail {
-template <class Value>
-class FlatTable;
+template <class T>
+struct Access;
 }  // namespace detail
 
 class ORV_TESS_VARNAK_API StdOilViscosityIndexTable : public IOilViscosityIndexTable {
@@ -24,9 +25,9 @@ class ORV_TESS_VARNAK_API StdOilViscosityIndexTable : public IOilViscosityIndexT
   StdOilViscosityIndexTable();
   // Copies and moves as the description at the top of this header says.
   StdOilViscosityIndexTable(StdOilViscosityIndexTable const& other);
-  StdOilViscosityIndexTable(StdOilViscosityIndexTable&& other);
+  StdOilViscosityIndexTable(StdOilViscosityIndexTable&& other) noexcept;
   StdOilViscosityIndexTable& operator=(StdOilViscosityIndexTable const& other);
-  StdOilViscosityIndexTable& operator=(StdOilViscosityIndexTable&& other);
+  StdOilViscosityIndexTable& operator=(StdOilViscosityIndexTable&& other) noexcept;
   ~StdOilViscosityIndexTable() override;
 
   int getNumMolefractions() const override;
@@ -46,8 +47,11 @@ class ORV_TESS_VARNAK_API StdOilViscosityIndexTable : public IOilViscosityIndexT
   // viscosity index table." for a bad c.
   void validate(int f, int c) const;
 
-  // Mole fractions (the row keys) and the flat indices; never null.
-  std::unique_ptr<detail::FlatTable<double>> table_;
+  friend struct detail::Access<StdOilViscosityIndexTable>;  // the copies read the arrays
+
+  int numComponents_;
+  std::vector<double> moleFractions_;  // one per row
+  std::vector<double> indices_;        // row f, component c at f × numComponents_ + c
 };
 
 }  // namespace Orv::Tess::Varnak

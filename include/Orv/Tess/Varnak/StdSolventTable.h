@@ -12,6 +12,11 @@
 
 namespace Orv::Tess::Varnak {
 
+namespace detail {
+template <class T>
+struct Access;
+}  // namespace detail
+
 class ORV_TESS_VARNAK_API StdSolventTable : public ISolventTable {
  public:
   // Construction, copies and moves as the description at the top of this header says.
@@ -34,6 +39,8 @@ class ORV_TESS_VARNAK_API StdSolventTable : public ISolventTable {
   void setViscosity(int i, double viscosity) override;
 
  private:
+  friend struct detail::Access<StdSolventTable>;  // the copies read the storage directly
+
   struct Row {
     double pressure;
     double formationVolumeFactor;

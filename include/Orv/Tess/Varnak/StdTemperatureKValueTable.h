@@ -16,9 +16,9 @@ class ORV_TESS_VARNAK_API StdTemperatureKValueTable
   StdTemperatureKValueTable();
   // Copies and moves as the description at the top of this header says.
   StdTemperatureKValueTable(StdTemperatureKValueTable const& other);
-  StdTemperatureKValueTable(StdTemperatureKValueTable&& other);
+  StdTemperatureKValueTable(StdTemperatureKValueTable&& other) noexcept;
   StdTemperatureKValueTable& operator=(StdTemperatureKValueTable const& other);
-  StdTemperatureKValueTable& operator=(StdTemperatureKValueTable&& other);
+  StdTemperatureKValueTable& operator=(StdTemperatureKValueTable&& other) noexcept;
   ~StdTemperatureKValueTable() override;
 
   double getTemperature() const override;

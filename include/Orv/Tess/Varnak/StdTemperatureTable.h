@@ -6,10 +6,11 @@
 // stored, the temperatures are already resized when it is raised. setNumComponents with
 // a negative count on a table without temperatures stores it, after which no component
 // index is valid. Copies and moves are member by member; a moved-from table has no rows.
+// The table holds its arrays itself; constructing or moving one allocates nothing.
 #ifndef ORV_TESS_VARNAK_STDTEMPERATURETABLE_H
 #define ORV_TESS_VARNAK_STDTEMPERATURETABLE_H
 
-#include <memory>
+#include <vector>
 
 #include "Orv/Tess/Varnak/Export.h"
 #include "Orv/Tess/Varnak/ITemperatureTable.h"
@@ -17,8 +18,8 @@
 namespace Orv::Tess::Varnak {
 
 namespace detail {
-template <class Value>
-class FlatTable;
+template <class T>
+struct Access;
 }  // namespace detail
 
 class ORV_TESS_VARNAK_API StdTemperatureTable : public ITemperatureTable {
@@ -26,7 +27,7 @@ class ORV_TESS_VARNAK_API StdTemperatureTable : public ITemperatureTable {
   // Construction, copies and moves as the description at the top of this header says.
   StdTemperatureTable();
   StdTemperatureTable(StdTemperatureTable const& other);
-  StdTemperatureTable(StdTemperatureTable&& other);
+  StdTemperatureTable(StdTemperatureTable&& other) noexcept;
   // Strong guarantee: on failure the target is left as it was.
   StdTemperatureTable& operator=(StdTemperatureTable const& other);
   // Copies and moves as the description at the top of this header says.
@@ -43,11 +44,14 @@ class ORV_TESS_VARNAK_API StdTemperatureTable : public ITemperatureTable {
   void setProperty(int t, int c, double value) override;
 
  private:
+  friend struct detail::Access<StdTemperatureTable>;  // the copies read the arrays directly
+
   void validate(int t) const;
   void validate(int t, int c) const;
 
-  // The temperatures (row keys) and the flat values; never null.
-  std::unique_ptr<detail::FlatTable<double>> table_;
+  std::vector<double> temperatures_;  // one per row
+  std::vector<double> properties_;    // row t, component c at t × numComponents_ + c
+  int numComponents_;
 };
 
 }  // namespace Orv::Tess::Varnak
