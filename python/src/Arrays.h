@@ -33,21 +33,21 @@ struct Columns {
 };
 
 template <class T>
-void defineColumns(Class<T>& cls, Columns<T> const& spec) {
+void defineColumns(Class<T>& cls, Columns<T> const& layout) {
   cls.def_property_readonly_static(
-      "columns", [names = spec.names](py::object) { return py::tuple(py::cast(names)); });
-  cls.def("__len__", [size = spec.size](Ref<T>& self) { return (self.obj().*size)(); });
+      "columns", [names = layout.names](py::object) { return py::tuple(py::cast(names)); });
+  cls.def("__len__", [size = layout.size](Ref<T>& self) { return (self.obj().*size)(); });
   cls.def(
       "to_numpy",
-      [spec](Ref<T>& self) {
+      [layout](Ref<T>& self) {
         T& table = self.obj();
-        py::ssize_t const n = (table.*spec.size)();
-        py::ssize_t const k = static_cast<py::ssize_t>(spec.columns.size());
+        py::ssize_t const n = (table.*layout.size)();
+        py::ssize_t const k = static_cast<py::ssize_t>(layout.columns.size());
         Array out(std::vector<py::ssize_t>{n, k});
         auto view = out.mutable_unchecked<2>();
         for (py::ssize_t i = 0; i < n; ++i) {
           for (py::ssize_t c = 0; c < k; ++c) {
-            view(i, c) = (table.*spec.columns[c].first)(static_cast<int>(i));
+            view(i, c) = (table.*layout.columns[c].first)(static_cast<int>(i));
           }
         }
         return out;
@@ -56,15 +56,15 @@ void defineColumns(Class<T>& cls, Columns<T> const& spec) {
       "order of `columns`.");
   cls.def(
       "from_numpy",
-      [spec](Ref<T>& self, Array const& rows) {
-        py::ssize_t const k = static_cast<py::ssize_t>(spec.columns.size());
+      [layout](Ref<T>& self, Array const& rows) {
+        py::ssize_t const k = static_cast<py::ssize_t>(layout.columns.size());
         requireShape(rows, {-1, k}, "rows");
         T& table = self.obj();
         auto view = rows.unchecked<2>();
         int const n = static_cast<int>(view.shape(0));
-        (table.*spec.resize)(n);
+        (table.*layout.resize)(n);
         for (int i = 0; i < n; ++i) {
-          for (py::ssize_t c = 0; c < k; ++c) (table.*spec.columns[c].second)(i, view(i, c));
+          for (py::ssize_t c = 0; c < k; ++c) (table.*layout.columns[c].second)(i, view(i, c));
         }
       },
       py::arg("rows"),
@@ -88,21 +88,21 @@ struct Flat {
 };
 
 template <class T>
-void defineFlat(Class<T>& cls, Flat<T> const& spec) {
-  cls.def("__len__", [rows = spec.rows](Ref<T>& self) { return (self.obj().*rows)(); });
+void defineFlat(Class<T>& cls, Flat<T> const& layout) {
+  cls.def("__len__", [rows = layout.rows](Ref<T>& self) { return (self.obj().*rows)(); });
   cls.def(
       "to_numpy",
-      [spec](Ref<T>& self) {
+      [layout](Ref<T>& self) {
         T& table = self.obj();
-        int const n = (table.*spec.rows)();
-        int const m = (table.*spec.cols)();
+        int const n = (table.*layout.rows)();
+        int const m = (table.*layout.cols)();
         Array keys(std::vector<py::ssize_t>{n});
         Array values(std::vector<py::ssize_t>{n, m});
         auto k = keys.mutable_unchecked<1>();
         auto v = values.mutable_unchecked<2>();
         for (int r = 0; r < n; ++r) {
-          k(r) = (table.*spec.key)(r);
-          for (int c = 0; c < m; ++c) v(r, c) = (table.*spec.value)(r, c);
+          k(r) = (table.*layout.key)(r);
+          for (int c = 0; c < m; ++c) v(r, c) = (table.*layout.value)(r, c);
         }
         return py::make_tuple(keys, values);
       },
@@ -110,21 +110,21 @@ void defineFlat(Class<T>& cls, Flat<T> const& spec) {
       "array, one column per component.");
   cls.def(
       "from_numpy",
-      [spec](Ref<T>& self, Array const& keys, Array const& values) {
+      [layout](Ref<T>& self, Array const& keys, Array const& values) {
         requireShape(keys, {-1}, "keys");
         requireShape(values, {keys.shape(0), -1}, "values");
         T& table = self.obj();
         int const n = static_cast<int>(values.shape(0));
         int const m = static_cast<int>(values.shape(1));
         // The width first: with no rows yet, no value is left at an old flat position.
-        (table.*spec.setRows)(0);
-        (table.*spec.setCols)(m);
-        (table.*spec.setRows)(n);
+        (table.*layout.setRows)(0);
+        (table.*layout.setCols)(m);
+        (table.*layout.setRows)(n);
         auto k = keys.unchecked<1>();
         auto v = values.unchecked<2>();
         for (int r = 0; r < n; ++r) {
-          (table.*spec.setKey)(r, k(r));
-          for (int c = 0; c < m; ++c) (table.*spec.setValue)(r, c, v(r, c));
+          (table.*layout.setKey)(r, k(r));
+          for (int c = 0; c < m; ++c) (table.*layout.setValue)(r, c, v(r, c));
         }
       },
       py::arg("keys"), py::arg("values"),
