@@ -21,11 +21,11 @@ struct TwoLevel {
 };
 
 template <class T>
-void defineTwoLevel(Class<T>& cls, TwoLevel<T> spec, char const* rowsDoc) {
+void defineTwoLevel(Class<T>& cls, TwoLevel<T> layout, char const* rowsDoc) {
   cls.def("__len__", [](Ref<T>& self) { return self.obj().getSaturatedSize(); });
   cls.def(
       "rows",
-      [spec](Ref<T>& self) {
+      [layout](Ref<T>& self) {
         T& table = self.obj();
         py::list rows;
         for (int s = 0; s < table.getSaturatedSize(); ++s) {
@@ -33,11 +33,11 @@ void defineTwoLevel(Class<T>& cls, TwoLevel<T> spec, char const* rowsDoc) {
           Array entries(std::vector<py::ssize_t>{m, 3});
           auto e = entries.mutable_unchecked<2>();
           for (int u = 0; u < m; ++u) {
-            e(u, 0) = (table.*spec.first)(s, u);
+            e(u, 0) = (table.*layout.first)(s, u);
             e(u, 1) = table.getFormationVolumeFactor(s, u);
             e(u, 2) = table.getViscosity(s, u);
           }
-          rows.append(py::make_tuple((table.*spec.key)(s), entries));
+          rows.append(py::make_tuple((table.*layout.key)(s), entries));
         }
         return rows;
       },
@@ -45,7 +45,7 @@ void defineTwoLevel(Class<T>& cls, TwoLevel<T> spec, char const* rowsDoc) {
   cls.def("__iter__", [](py::object self) { return py::iter(self.attr("rows")()); });
   cls.def(
       "set_rows",
-      [spec](Ref<T>& self, py::iterable rows) {
+      [layout](Ref<T>& self, py::iterable rows) {
         std::vector<std::pair<double, Array>> given;
         for (py::handle row : rows) {
           auto pair = row.cast<py::sequence>();
@@ -61,11 +61,11 @@ void defineTwoLevel(Class<T>& cls, TwoLevel<T> spec, char const* rowsDoc) {
         table.setSaturatedSize(0);
         table.setSaturatedSize(static_cast<int>(given.size()));
         for (int s = 0; s < static_cast<int>(given.size()); ++s) {
-          (table.*spec.setKey)(s, given[s].first);
+          (table.*layout.setKey)(s, given[s].first);
           auto e = given[s].second.template unchecked<2>();
           table.setUndersaturatedSize(s, static_cast<int>(e.shape(0)));
           for (int u = 0; u < e.shape(0); ++u) {
-            (table.*spec.setFirst)(s, u, e(u, 0));
+            (table.*layout.setFirst)(s, u, e(u, 0));
             table.setFormationVolumeFactor(s, u, e(u, 1));
             table.setViscosity(s, u, e(u, 2));
           }
