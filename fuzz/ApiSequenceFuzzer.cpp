@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "Session.h"
+#include "support/HostSeparatorModel.h"
 
 namespace fuzz {
 
@@ -63,27 +64,6 @@ void Session::run() {
   support::observe(registry);
 }
 
-namespace {
-
-// A host's own separator train: the registry must refuse to copy it.
-class HostTrain : public ISeparatorModel {
- public:
-  std::string getName() override { return "host"; }
-  int getNumStages() const override { return 0; }
-  ISeparatorStage& makeStage() override { return stage_; }
-  ISeparatorStage& getStage(int) override { return stage_; }
-  ISeparatorStage const& getStage(int) const override { return stage_; }
-  void deleteStage(int) override {}
-  void setGroupName(std::string const&) override {}
-  std::string getGroupName() override { return {}; }
-  bool operator==(ISeparatorModel const&) const override { return false; }
-
- private:
-  StdSeparatorStage stage_;
-};
-
-}  // namespace
-
 void Session::onRegistry() {
   std::string const name = in.name();
   bool const unique = in.flag();
@@ -107,7 +87,7 @@ void Session::onRegistry() {
         [&] {
           std::string const source = chooseName(in, registry.getSeparatorModelNames());
           std::size_t const version = in.size();
-          HostTrain train;
+          support::HostSeparatorModel train;
           registry.makeSeparatorModel(registry.hasSeparatorModel(source, version)
                                           ? registry.getSeparatorModel(source, version)
                                           : train);

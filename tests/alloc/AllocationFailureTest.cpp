@@ -20,6 +20,7 @@
 #include "alloc/Sweep.h"
 #include "fluidmodel/StdFluidModelImpl.h"
 #include "support/Fill.h"
+#include "support/HostSeparatorModel.h"
 
 namespace Orv::Tess::Varnak {
 // The fluid-model base on its own: compiled into the library once per model kind, here
@@ -419,23 +420,6 @@ TEST(AllocationFailure, Compositional) {
       .run("getReaction bad index", [](auto& p) { p.object->getReaction(1); });
 }
 
-// A separator train implemented by the host rather than by the library.
-class HostTrain : public ISeparatorModel {
- public:
-  std::string getName() override { return "Host train"; }
-  int getNumStages() const override { return 0; }
-  ISeparatorStage& makeStage() override { return stage_; }
-  ISeparatorStage& getStage(int) override { return stage_; }
-  ISeparatorStage const& getStage(int) const override { return stage_; }
-  void deleteStage(int) override {}
-  void setGroupName(std::string const&) override {}
-  std::string getGroupName() override { return {}; }
-  bool operator==(ISeparatorModel const&) const override { return false; }
-
- private:
-  StdSeparatorStage stage_;
-};
-
 TEST(AllocationFailure, Surface) {
   Classes<StdSeparatorModel>()
       .run("makeStage", [](auto& p) { p.object->makeStage(); })
@@ -497,7 +481,7 @@ TEST(AllocationFailure, Surface) {
            [&train](auto& p) { p.object->makeSeparatorModel(train); })
       .run("makeSeparatorModel from a host's model",
            [](auto& p) {
-             HostTrain host;
+             support::HostSeparatorModel host;
              p.object->makeSeparatorModel(host);
            })
       .run("deleteSeparatorModel", [](auto& p) { p.object->deleteSeparatorModel("Export", 0); })

@@ -13,6 +13,7 @@
 #include "Orv/Tess/Varnak/StdFluidModels.h"
 #include "Orv/Tess/Varnak/StdSeparatorModel.h"
 #include "Orv/Tess/Varnak/StdTrackingModel.h"
+#include "support/HostSeparatorModel.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
@@ -22,23 +23,6 @@ using Names = std::set<std::string>;
 namespace {
 
 using Cases = std::vector<std::pair<std::function<void()>, std::string>>;
-
-// A host's own separator model: the registry cannot copy it.
-class HostSeparatorModel : public ISeparatorModel {
- public:
-  std::string getName() override { return "Host"; }
-  int getNumStages() const override { return 0; }
-  ISeparatorStage& makeStage() override { return stage_; }
-  ISeparatorStage& getStage(int) override { return stage_; }
-  ISeparatorStage const& getStage(int) const override { return stage_; }
-  void deleteStage(int) override {}
-  void setGroupName(std::string const&) override {}
-  std::string getGroupName() override { return ""; }
-  bool operator==(ISeparatorModel const&) const override { return false; }
-
- private:
-  StdSeparatorStage stage_;
-};
 
 // A host's refinement of the registry that counts its non-const lookups.
 class CountingRegistry : public StdFluidModels {
@@ -189,7 +173,7 @@ TEST(FluidModels, SeparatorVersionsStayConsecutiveAndEmptiedNamesStayListed) {
   EXPECT_TRUE(next == stored);
   // A host's own model cannot be copied: std::bad_cast, and nothing is stored.
   std::string const before = observe(registry);
-  HostSeparatorModel foreign;
+  support::HostSeparatorModel foreign;
   try {
     registry.makeSeparatorModel(foreign);
     ADD_FAILURE() << "a foreign separator model was accepted";
