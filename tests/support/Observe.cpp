@@ -11,6 +11,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Orv/Tess/Varnak.h"
@@ -40,9 +41,19 @@ class Out {
     return put(label, std::to_string(v.size()) + ":" + v);
   }
   Out& add(char const* label, char const* v) { return add(label, std::string(v)); }
+  template <class E, class = std::enable_if_t<std::is_enum_v<E>>>
+  Out& add(char const* label, E v) {
+    return add(label, static_cast<int>(v));
+  }
   Out& add(char const* label, std::set<std::string> const& names) {
     add(label, static_cast<int>(names.size()));
     for (auto const& name : names) add("-", name);
+    return *this;
+  }
+  // Several values under one label: a group of scalars.
+  template <class... V>
+  Out& all(char const* label, V const&... values) {
+    (add(label, values), ...);
     return *this;
   }
   // A nested snapshot, bracketed.
@@ -71,6 +82,19 @@ T& mutableRef(T const& object) {
   return const_cast<T&>(object);
 }
 
+// A table of rows by components: the counts, then each row's key and its values.
+template <class T>
+Out grid(T const& t, int rows, double (T::*key)(int) const, double (T::*value)(int, int) const) {
+  Out out;
+  int const components = t.getNumComponents();
+  out.all("rows", rows, components);
+  for (int r = 0; r < rows; ++r) {
+    out.add("key", (t.*key)(r));
+    for (int c = 0; c < components; ++c) out.add("v", (t.*value)(r, c));
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<int> const& tableKeys() {
@@ -93,39 +117,21 @@ std::vector<int> const& propertyKeys() {
   return keys;
 }
 
-std::string observe(ITemperatureTable const& table) {
-  Out out;
-  int const rows = table.getNumTemperatures();
-  int const components = table.getNumComponents();
-  out.add("rows", rows).add("components", components);
-  for (int t = 0; t < rows; ++t) {
-    out.add("T", table.getTemperature(t));
-    for (int c = 0; c < components; ++c) out.add("v", table.getProperty(t, c));
-  }
-  return out.str();
+std::string observe(ITemperatureTable const& t) {
+  using T = ITemperatureTable;
+  return grid(t, t.getNumTemperatures(), &T::getTemperature, &T::getProperty).str();
 }
 
-std::string observe(IDepthTable const& table) {
-  Out out;
-  int const rows = table.getNumDepths();
-  int const components = table.getNumComponents();
-  out.add("rows", rows).add("components", components);
-  for (int d = 0; d < rows; ++d) {
-    out.add("D", table.getDepth(d));
-    for (int c = 0; c < components; ++c) out.add("v", table.getProperty(d, c));
-  }
-  return out.str();
+std::string observe(IDepthTable const& t) {
+  return grid(t, t.getNumDepths(), &IDepthTable::getDepth, &IDepthTable::getProperty).str();
 }
 
 std::string observe(IInitialCondition const& condition) {
   Out out;
   out.add("name", mutableRef(condition).getName())
-      .add("datumDepth", condition.getDatumDepth())
-      .add("datumPressure", condition.getDatumPressure())
-      .add("gocDepth", condition.getGasOilContactDepth())
-      .add("gocPc", condition.getGasOilContactCapillaryPressure())
-      .add("wocDepth", condition.getWaterContactDepth())
-      .add("wocPc", condition.getWaterContactCapillaryPressure());
+      .all("datum and contacts", condition.getDatumDepth(), condition.getDatumPressure(),
+           condition.getGasOilContactDepth(), condition.getGasOilContactCapillaryPressure(),
+           condition.getWaterContactDepth(), condition.getWaterContactCapillaryPressure());
   for (int key : tableKeys()) {
     auto const property = static_cast<IInitialCondition::Property>(key);
     if (condition.hasDepthTable(property)) {
@@ -139,40 +145,28 @@ std::string observe(IBrinePropertyTable const& table) {
   Out out;
   int const rows = table.getTableSize();
   out.add("rows", rows)
-      .add("refPressure", table.getReferencePressure())
-      .add("refSalt", table.getReferenceSaltConcentration());
+      .all("reference", table.getReferencePressure(), table.getReferenceSaltConcentration());
   for (int i = 0; i < rows; ++i) {
-    out.add("salt", table.getSaltConcentration(i))
-        .add("density", table.getBrineSurfaceDensity(i))
-        .add("fvf", table.getFormationVolumeFactor(i))
-        .add("compressibility", table.getCompressibility(i))
-        .add("viscosity", table.getViscosity(i))
-        .add("viscosibility", table.getViscosibility(i));
+    out.all("row", table.getSaltConcentration(i), table.getBrineSurfaceDensity(i),
+            table.getFormationVolumeFactor(i), table.getCompressibility(i), table.getViscosity(i),
+            table.getViscosibility(i));
   }
   return out.str();
 }
 
 std::string observe(IWaterProperties const& water) {
   Out out;
-  out.add("density", water.getSurfaceDensity())
-      .add("pressure", water.getPressure())
-      .add("fvf", water.getFormationVolumeFactor())
-      .add("compressibility", water.getCompressibility())
-      .add("viscosity", water.getViscosity())
-      .add("viscosibility", water.getViscosibility())
-      .add("kA", water.getKValueCoefficientA())
-      .add("kB", water.getKValueCoefficientB())
-      .add("kC", water.getKValueCoefficientC())
-      .add("kD", water.getKValueCoefficientD())
-      .add("kE", water.getKValueCoefficientE())
-      .add("refT", water.getReferenceTemperature())
-      .add("expansion1", water.getThermalExpansionCoefficient1())
-      .add("expansion2", water.getThermalExpansionCoefficient2());
+  out.all("scalars", water.getSurfaceDensity(), water.getPressure(),
+          water.getFormationVolumeFactor(), water.getCompressibility(), water.getViscosity(),
+          water.getViscosibility(), water.getKValueCoefficientA(), water.getKValueCoefficientB(),
+          water.getKValueCoefficientC(), water.getKValueCoefficientD(),
+          water.getKValueCoefficientE(), water.getReferenceTemperature(),
+          water.getThermalExpansionCoefficient1(), water.getThermalExpansionCoefficient2());
   int const salts = water.getNumBrineComponents();
   out.add("salts", salts);
   for (int i = 0; i < salts; ++i) {
     IBrineComponent const& salt = water.getBrineComponent(i);
-    out.add("salt", static_cast<int>(salt.getSaltMoleculeType())).add("saltName", salt.getName());
+    out.add("salt", salt.getSaltMoleculeType()).add("saltName", salt.getName());
   }
   if (IBrinePropertyTable const* table = water.getBrinePropertyTable()) {
     out.child("brineTable", observe(*table));
@@ -185,8 +179,7 @@ namespace {
 // Oil tables are keyed by any int region; the probe keys and the count cover them.
 std::string blackOilPart(IBlackOilModel const& model) {
   Out out;
-  out.add("gasDensity", model.gasDensity())
-      .add("oilDensity", model.oilDensity())
+  out.all("densities", model.gasDensity(), model.oilDensity())
       .add("oilTables", model.getNumOfOilTables());
   if (IGasTable const* gas = model.getGasTable()) out.child("gas", observe(*gas));
   for (int region : tableKeys()) {
@@ -205,8 +198,8 @@ std::string blackOilPart(IBlackOilModel const& model) {
 std::string compositionalPart(ICompositionalModel const& model) {
   Out out;
   int const components = model.getNumComponents();
-  out.add("eos", static_cast<int>(model.getEquationOfState()))
-      .add("viscosityModel", static_cast<int>(model.getViscosityModel()))
+  out.add("eos", model.getEquationOfState())
+      .add("viscosityModel", model.getViscosityModel())
       .add("components", components)
       .add("aqueous", model.getNumAqueousSolubleComponents());
   for (int i = 0; i < components; ++i) {
@@ -230,18 +223,14 @@ std::string compositionalPart(ICompositionalModel const& model) {
   if (IOilViscosityIndexTable const* index = model.getOilViscosityIndexTable()) {
     out.child("viscosityIndex", observe(*index));
   }
-  out.add("t1", model.getOilViscosityCorrelationT1())
-      .add("t2", model.getOilViscosityCorrelationT2())
-      .add("salinity", model.getSalinity())
-      .add("pedersen1", model.getPedersenViscosityTuningParameter1())
-      .add("pedersen2", model.getPedersenViscosityTuningParameter2())
-      .add("pedersen3", model.getPedersenViscosityTuningParameter3())
-      .add("pedersen4", model.getPedersenViscosityTuningParameter4())
-      .add("pedersen5", model.getPedersenViscosityTuningParameter5())
-      .add("pedersen6", model.getPedersenViscosityTuningParameter6())
-      .add("li", model.getUsesLiCorrelationLimits())
-      .add("liUpper", model.getLiCorrelationUpperLimit())
-      .add("liLower", model.getLiCorrelationLowerLimit());
+  out.all(
+         "viscosity", model.getOilViscosityCorrelationT1(), model.getOilViscosityCorrelationT2(),
+         model.getSalinity(), model.getPedersenViscosityTuningParameter1(),
+         model.getPedersenViscosityTuningParameter2(), model.getPedersenViscosityTuningParameter3(),
+         model.getPedersenViscosityTuningParameter4(), model.getPedersenViscosityTuningParameter5(),
+         model.getPedersenViscosityTuningParameter6(), model.getLiCorrelationUpperLimit(),
+         model.getLiCorrelationLowerLimit())
+      .add("li", model.getUsesLiCorrelationLimits());
   unsigned long long const reactions = model.getNumReactions();
   out.add("reactions", reactions);
   for (unsigned long long i = 0; i < reactions; ++i) out.child("", observe(model.getReaction(i)));
@@ -279,9 +268,7 @@ std::string observe(ISolventTable const& table) {
   int const rows = table.getSize();
   out.add("density", table.getSurfaceDensity()).add("rows", rows);
   for (int i = 0; i < rows; ++i) {
-    out.add("p", table.getPressure(i))
-        .add("b", table.getFormationVolumeFactor(i))
-        .add("mu", table.getViscosity(i));
+    out.all("row", table.getPressure(i), table.getFormationVolumeFactor(i), table.getViscosity(i));
   }
   return out.str();
 }
@@ -289,12 +276,9 @@ std::string observe(ISolventTable const& table) {
 std::string observe(IMiscibilityTable const& table) {
   Out out;
   int const rows = table.getSize();
-  out.add("viscosityMixing", table.getViscosityMixingParameter())
-      .add("densityMixing", table.getDensityMixingParameter())
+  out.all("mixing", table.getViscosityMixingParameter(), table.getDensityMixingParameter())
       .add("rows", rows);
-  for (int i = 0; i < rows; ++i) {
-    out.add("p", table.getOilPressure(i)).add("m", table.getMiscibility(i));
-  }
+  for (int i = 0; i < rows; ++i) out.all("row", table.getOilPressure(i), table.getMiscibility(i));
   return out.str();
 }
 
@@ -307,31 +291,24 @@ std::string observe(IOilTable const& table) {
     int const entries = table.getUndersaturatedSize(s);
     out.add("rs", table.getGasOilRatio(s)).add("entries", entries);
     for (int u = 0; u < entries; ++u) {
-      out.add("p", table.getPressure(s, u))
-          .add("b", table.getFormationVolumeFactor(s, u))
-          .add("mu", table.getViscosity(s, u));
+      out.all("entry", table.getPressure(s, u), table.getFormationVolumeFactor(s, u),
+              table.getViscosity(s, u));
     }
   }
   if (auto const* dead = dynamic_cast<IDeadOilTable const*>(&table)) {
-    out.add("kind", "dead")
-        .add("pb", dead->getBubblePointPressure())
-        .add("rs", dead->getDissolvedGas());
+    out.all("dead", dead->getBubblePointPressure(), dead->getDissolvedGas());
   }
   if (auto const* constant = dynamic_cast<IDeadOilConstantCompressTable const*>(&table)) {
-    out.add("kind", "constant")
-        .add("c", constant->getOilCompressibility())
-        .add("cmu", constant->getOilViscosibility());
+    out.all("constant", constant->getOilCompressibility(), constant->getOilViscosibility());
   }
   if (auto const* compressible = dynamic_cast<ICompressibleOilTable const*>(&table)) {
-    out.add("kind", "compressible");
     for (int s = 0; s < rows; ++s) {
-      out.add("c", compressible->getCompressibility(s))
-          .add("cmu", compressible->getViscosibility(s));
+      out.all("compressible", compressible->getCompressibility(s),
+              compressible->getViscosibility(s));
     }
-    out.add("mw", compressible->getMolecularWeight())
-        .add("cp", compressible->getSpecificHeat())
-        .add("ct1", compressible->getTemperatureExpansionCoefficient())
-        .add("ct2", compressible->getTemperatureSquaredExpansionCoefficient());
+    out.all("compressible", compressible->getMolecularWeight(), compressible->getSpecificHeat(),
+            compressible->getTemperatureExpansionCoefficient(),
+            compressible->getTemperatureSquaredExpansionCoefficient());
   }
   return out.str();
 }
@@ -345,13 +322,12 @@ std::string observe(IGasTable const& table) {
     int const entries = table.getUndersaturatedSize(s);
     out.add("p", table.getPressure(s)).add("entries", entries);
     for (int u = 0; u < entries; ++u) {
-      out.add("rv", table.getOilGasRatio(s, u))
-          .add("b", table.getFormationVolumeFactor(s, u))
-          .add("mu", table.getViscosity(s, u));
+      out.all("entry", table.getOilGasRatio(s, u), table.getFormationVolumeFactor(s, u),
+              table.getViscosity(s, u));
     }
   }
   if (auto const* dry = dynamic_cast<IDryGasTable const*>(&table)) {
-    out.add("kind", "dry").add("pd", dry->getDewPointPressure()).add("rv", dry->getVaporizedOil());
+    out.all("dry", dry->getDewPointPressure(), dry->getVaporizedOil());
   }
   return out.str();
 }
@@ -359,21 +335,18 @@ std::string observe(IGasTable const& table) {
 std::string observe(IComponent const& component) {
   Out out;
   out.add("name", component.getName())
-      .add("type", static_cast<int>(component.getType()))
+      .add("type", component.getType())
       .add("soluble", component.isSolubleInAqueousPhase());
   for (int key : propertyKeys()) {
     auto const property = static_cast<IComponent::Property>(key);
     if (component.hasProperty(property))
       out.add("property", key).add("value", component.getProperty(property));
   }
-  out.add("volatility", static_cast<int>(component.getVolatilityType()))
-      .add("compressibility", static_cast<int>(component.getCompressibilityType()))
-      .add("correlation", static_cast<int>(component.getOilViscosityCorrelation()))
-      .add("usage", static_cast<int>(component.getOilViscosityCorrelationUsage()));
+  out.all("choices", component.getVolatilityType(), component.getCompressibilityType(),
+          component.getOilViscosityCorrelation(), component.getOilViscosityCorrelationUsage());
   for (int phase = -1; phase <= 3; ++phase) {
     auto const p = static_cast<IComponent::PhaseType>(phase);
-    out.add("density", static_cast<int>(component.getDensityType(p)))
-        .add("viscosity", static_cast<int>(component.getViscosityType(p)));
+    out.all("phase", component.getDensityType(p), component.getViscosityType(p));
   }
   if (auto const* aqueous = dynamic_cast<IAqueousSolubleComponent const*>(&component)) {
     out.add("anyTables", aqueous->hasAnySolubilityTables());
@@ -403,21 +376,13 @@ std::string observe(IAqueousSolubleComponent const& component) {
 }
 
 std::string observe(IKValueTable const& table) {
-  Out out;
-  int const rows = table.getNumPressures();
-  int const components = table.getNumComponents();
-  out.add("rows", rows).add("components", components);
-  for (int p = 0; p < rows; ++p) {
-    out.add("p", table.getPressure(p));
-    for (int c = 0; c < components; ++c) out.add("k", table.getKValue(p, c));
-  }
+  using K = IKValueTable;
+  Out out = grid(table, table.getNumPressures(), &K::getPressure, &K::getKValue);
   if (auto const* t = dynamic_cast<ITemperatureKValueTable const*>(&table)) {
-    out.add("kind", "temperature").add("T", t->getTemperature());
+    out.add("temperature", t->getTemperature());
   }
   if (auto const* z = dynamic_cast<ICompositionKValueTable const*>(&table)) {
-    out.add("kind", "composition")
-        .add("z", z->getComposition())
-        .add("of", z->getNominatedComponent());
+    out.add("composition", z->getComposition()).add("of", z->getNominatedComponent());
   }
   return out.str();
 }
@@ -433,46 +398,28 @@ std::string observe(IBinaryInteractionCoefficients const& coefficients) {
 std::string observe(IReaction const& reaction) {
   Out out;
   int const components = reaction.getNumComponents();
-  out.add("name", reaction.getName())
+  IReaction const& r = reaction;
+  out.add("name", r.getName())
       .add("components", components)
-      .add("rate", reaction.getRateConstant())
-      .add("enthalpy", reaction.getMolarEnthalpy())
-      .add("activation", reaction.getActivationMolarEnergy())
-      .add("porosityOrder", reaction.getRatePorosityOrder())
-      .add("porosityOrderSet", reaction.getRatePorosityOrderIsSet());
+      .all("rate law", r.getRateConstant(), r.getMolarEnthalpy(), r.getActivationMolarEnergy(),
+           r.getRatePorosityOrder(), r.getRatePorosityOrderIsSet());
   for (int c = 0; c < components; ++c) {
-    out.add("order", reaction.getRateComponentOrder(c))
-        .add("phase", static_cast<int>(reaction.getReactingComponentPhase(c)))
-        .add("phaseName", reaction.getReactingComponentPhaseAsString(c))
-        .add("reactant", reaction.getReactantStoichiometricCoefficient(c))
-        .add("product", reaction.getProductStoichiometricCoefficient(c));
+    out.all("component", r.getRateComponentOrder(c), r.getReactingComponentPhase(c),
+            r.getReactingComponentPhaseAsString(c), r.getReactantStoichiometricCoefficient(c),
+            r.getProductStoichiometricCoefficient(c));
   }
-  out.add("deviation", reaction.getHasEquilibriumDeviationTerms())
-      .add("model", reaction.getEquilibriumModelType())
-      .add("liquid", reaction.getEquilibriumLiquidComponentIndex())
-      .add("vapour", reaction.getEquilibriumVapourComponentIndex())
-      .add("eqOrder", reaction.getEquilibriumOrder())
-      .add("direction", static_cast<int>(reaction.getEquilibriumReactionDirection()))
-      .add("directionName", reaction.getEquilibriumReactionDirectionAsString())
-      .add("kIndex", reaction.getEquilibriumKValueIndex())
-      .add("kA", reaction.getEquilibriumKValueCR_A())
-      .add("kB", reaction.getEquilibriumKValueCR_B())
-      .add("kC", reaction.getEquilibriumKValueCR_C())
-      .add("kD", reaction.getEquilibriumKValueCR_D())
-      .add("kE", reaction.getEquilibriumKValueCR_E());
+  out.all("equilibrium", r.getHasEquilibriumDeviationTerms(), r.getEquilibriumModelType(),
+          r.getEquilibriumLiquidComponentIndex(), r.getEquilibriumVapourComponentIndex(),
+          r.getEquilibriumOrder(), r.getEquilibriumReactionDirection(),
+          r.getEquilibriumReactionDirectionAsString(), r.getEquilibriumKValueIndex(),
+          r.getEquilibriumKValueCR_A(), r.getEquilibriumKValueCR_B(), r.getEquilibriumKValueCR_C(),
+          r.getEquilibriumKValueCR_D(), r.getEquilibriumKValueCR_E());
   return out.str();
 }
 
-std::string observe(IOilViscosityIndexTable const& table) {
-  Out out;
-  int const rows = table.getNumMolefractions();
-  int const components = table.getNumComponents();
-  out.add("rows", rows).add("components", components);
-  for (int f = 0; f < rows; ++f) {
-    out.add("x", table.getMoleFraction(f));
-    for (int c = 0; c < components; ++c) out.add("i", table.getOilViscosityIndex(f, c));
-  }
-  return out.str();
+std::string observe(IOilViscosityIndexTable const& t) {
+  using V = IOilViscosityIndexTable;
+  return grid(t, t.getNumMolefractions(), &V::getMoleFraction, &V::getOilViscosityIndex).str();
 }
 
 std::string observe(ISolubilityTable const& table) {
@@ -481,42 +428,32 @@ std::string observe(ISolubilityTable const& table) {
   out.add("rows", rows);
   auto const* water = dynamic_cast<ISolubilityWaterPropertiesTable const*>(&table);
   for (int i = 0; i < rows; ++i) {
-    out.add("p", table.getPressure(i)).add("r", table.getSolutionRatio(i));
+    out.all("row", table.getPressure(i), table.getSolutionRatio(i));
     if (water != nullptr) {
-      out.add("b", water->getFormationVolume(i))
-          .add("mu", water->getViscosity(i))
-          .add("c", water->getCompressibility(i));
+      out.all("water", water->getFormationVolume(i), water->getViscosity(i),
+              water->getCompressibility(i));
     }
   }
   if (auto const* t = dynamic_cast<ITemperatureSolubilityTable const*>(&table)) {
-    out.add("kind", "temperature").add("T", t->getTemperature());
+    out.add("temperature", t->getTemperature());
   }
   if (auto const* s = dynamic_cast<ISaltSolubilityTable const*>(&table)) {
-    out.add("kind", "salt")
-        .add("salt", s->getSaltConcentration())
-        .add("density", s->getBrineSurfaceDensity())
-        .add("refSalt", s->getRefSaltConcentration());
+    out.all("salt", s->getSaltConcentration(), s->getBrineSurfaceDensity(),
+            s->getRefSaltConcentration());
   }
   if (auto const* i = dynamic_cast<IInteractionSolubilityTable const*>(&table)) {
-    out.add("kind", "interaction")
-        .add("with", i->getInteractionComponentName())
-        .add("x", i->getInteractionComponentMoleFraction());
+    out.all("interaction", i->getInteractionComponentName(),
+            i->getInteractionComponentMoleFraction());
   }
   return out.str();
 }
 
 std::string observe(ISeparatorStage const& stage) {
   Out out;
-  out.add("index", stage.getStageIndex())
-      .add("T", stage.getTemperature())
-      .add("p", stage.getPressure())
-      .add("liquidTo", stage.getLiquidDestinationStageIndex())
-      .add("vapourTo", stage.getVapourDestinationStageIndex())
-      .add("kTable", stage.getKvalueTableNumber())
-      .add("plant", stage.getGasPlantTableNumber())
-      .add("eos", stage.getSurfaceEOSNumber())
-      .add("nglT", stage.getTemperatureForNGLdensity())
-      .add("nglP", stage.getPressureForNGLdensity());
+  out.all("stage", stage.getStageIndex(), stage.getTemperature(), stage.getPressure(),
+          stage.getLiquidDestinationStageIndex(), stage.getVapourDestinationStageIndex(),
+          stage.getKvalueTableNumber(), stage.getGasPlantTableNumber(), stage.getSurfaceEOSNumber(),
+          stage.getTemperatureForNGLdensity(), stage.getPressureForNGLdensity());
   return out.str();
 }
 
@@ -533,8 +470,7 @@ std::string observe(ITracerDepthTable const& table) {
   Out out;
   int const rows = table.getNumDepths();
   out.add("rows", rows);
-  for (int i = 0; i < rows; ++i)
-    out.add("D", table.getDepth(i)).add("c", table.getConcentration(i));
+  for (int i = 0; i < rows; ++i) out.all("row", table.getDepth(i), table.getConcentration(i));
   return out.str();
 }
 
@@ -561,12 +497,9 @@ std::string observe(ITracerModel const& model) {
 
 std::string observe(ITrackingModel const& model) {
   Out out;
-  out.add("goc", model.getHasGOCTracking())
-      .add("depth", model.getHasDEPTHTracking())
-      .add("region", model.getHasREGIONTracking())
-      .add("at", model.getTrackingDepth())
-      .add("normalize", model.getNormalizeOutput())
-      .add("all", model.getTrackAllComponents())
+  out.all("tracking", model.getHasGOCTracking(), model.getHasDEPTHTracking(),
+          model.getHasREGIONTracking(), model.getTrackingDepth(), model.getNormalizeOutput(),
+          model.getTrackAllComponents())
       .add("names", mutableRef(model).getTrackedComponentNames());
   return out.str();
 }
