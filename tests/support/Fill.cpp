@@ -1,6 +1,7 @@
 // The fill helpers (see Fill.h).
 #include "support/Fill.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace support {
@@ -19,6 +20,22 @@ class Values {
  private:
   double next_;
 };
+
+// Sets each of `setters` in turn to the next value.
+template <class T>
+void setEach(T& t, Values& v, std::initializer_list<void (T::*)(double)> setters) {
+  for (auto setter : setters) (t.*setter)(v());
+}
+
+// A table of `rows` rows, sized by `setSize`, each row set column by column.
+template <class T>
+void fillRowsOf(T& t, Values& v, int rows, void (T::*setSize)(int),
+                std::initializer_list<void (T::*)(int, double)> columns) {
+  (t.*setSize)(rows);
+  for (int i = 0; i < rows; ++i) {
+    for (auto column : columns) (t.*column)(i, v());
+  }
+}
 
 void setKey(IOilTable& t, int i, double v) { t.setGasOilRatio(i, v); }
 void setUnder(IOilTable& t, int i, int j, double v) { t.setPressure(i, j, v); }
@@ -86,48 +103,32 @@ void fill(IGasTable& t, double seed, std::vector<int> const& entries) {
 
 void fill(ISolventTable& t, double seed, int rows) {
   Values v(seed);
+  using S = ISolventTable;
   t.setSurfaceDensity(v());
-  t.setSize(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setPressure(i, v());
-    t.setFormationVolumeFactor(i, v());
-    t.setViscosity(i, v());
-  }
+  fillRowsOf(t, v, rows, &S::setSize,
+             {&S::setPressure, &S::setFormationVolumeFactor, &S::setViscosity});
 }
 
 void fill(IMiscibilityTable& t, double seed, int rows) {
   Values v(seed);
-  t.setViscosityMixingParameter(v());
-  t.setDensityMixingParameter(v());
-  t.setSize(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setOilPressure(i, v());
-    t.setMiscibility(i, v());
-  }
+  using M = IMiscibilityTable;
+  setEach(t, v, {&M::setViscosityMixingParameter, &M::setDensityMixingParameter});
+  fillRowsOf(t, v, rows, &M::setSize, {&M::setOilPressure, &M::setMiscibility});
 }
 
 void fill(IBrinePropertyTable& t, double seed, int rows) {
   Values v(seed);
-  t.setReferencePressure(v());
-  t.setReferenceSaltConcentration(v());
-  t.setTableSize(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setSaltConcentration(i, v());
-    t.setBrineSurfaceDensity(i, v());
-    t.setFormationVolumeFactor(i, v());
-    t.setCompressibility(i, v());
-    t.setViscosity(i, v());
-    t.setViscosibility(i, v());
-  }
+  using B = IBrinePropertyTable;
+  setEach(t, v, {&B::setReferencePressure, &B::setReferenceSaltConcentration});
+  fillRowsOf(t, v, rows, &B::setTableSize,
+             {&B::setSaltConcentration, &B::setBrineSurfaceDensity, &B::setFormationVolumeFactor,
+              &B::setCompressibility, &B::setViscosity, &B::setViscosibility});
 }
 
 void fill(ITracerDepthTable& t, double seed, int rows) {
   Values v(seed);
-  t.setNumDepths(rows);
-  for (int i = 0; i < rows; ++i) {
-    t.setDepth(i, v());
-    t.setConcentration(i, v());
-  }
+  using T = ITracerDepthTable;
+  fillRowsOf(t, v, rows, &T::setNumDepths, {&T::setDepth, &T::setConcentration});
 }
 
 void fill(ISolubilityTable& t, double seed, int rows) {
@@ -189,24 +190,21 @@ void fill(IOilViscosityIndexTable& t, double seed, int rows, int components) {
 void fill(IWaterProperties& w, double seed) {
   Values v(seed);
   using W = IWaterProperties;
-  for (auto setter :
-       {&W::setSurfaceDensity, &W::setPressure, &W::setFormationVolumeFactor,
-        &W::setCompressibility, &W::setViscosity, &W::setViscosibility, &W::setKValueCoefficientA,
-        &W::setKValueCoefficientB, &W::setKValueCoefficientC, &W::setKValueCoefficientD,
-        &W::setKValueCoefficientE, &W::setReferenceTemperature, &W::setThermalExpansionCoefficient1,
-        &W::setThermalExpansionCoefficient2}) {
-    (w.*setter)(v());
-  }
+  setEach(w, v,
+          {&W::setSurfaceDensity, &W::setPressure, &W::setFormationVolumeFactor,
+           &W::setCompressibility, &W::setViscosity, &W::setViscosibility,
+           &W::setKValueCoefficientA, &W::setKValueCoefficientB, &W::setKValueCoefficientC,
+           &W::setKValueCoefficientD, &W::setKValueCoefficientE, &W::setReferenceTemperature,
+           &W::setThermalExpansionCoefficient1, &W::setThermalExpansionCoefficient2});
 }
 
 void fill(IInitialCondition& ic, double seed) {
   Values v(seed);
-  ic.setDatumDepth(v());
-  ic.setDatumPressure(v());
-  ic.setGasOilContactDepth(v());
-  ic.setGasOilContactCapillaryPressure(v());
-  ic.setWaterContactDepth(v());
-  ic.setWaterContactCapillaryPressure(v());
+  using I = IInitialCondition;
+  setEach(ic, v,
+          {&I::setDatumDepth, &I::setDatumPressure, &I::setGasOilContactDepth,
+           &I::setGasOilContactCapillaryPressure, &I::setWaterContactDepth,
+           &I::setWaterContactCapillaryPressure});
 }
 
 void fill(IComponent& c, double seed) {
@@ -229,11 +227,11 @@ void fill(IComponent& c, double seed) {
 
 void fill(IReaction& r, double seed, int components) {
   Values v(seed);
+  using R = IReaction;
   r.setNumComponents(components);
-  r.setRateConstant(v());
-  r.setMolarEnthalpy(v());
-  r.setActivationMolarEnergy(v());
-  r.setRatePorosityOrder(v());
+  setEach(r, v,
+          {&R::setRateConstant, &R::setMolarEnthalpy, &R::setActivationMolarEnergy,
+           &R::setRatePorosityOrder});
   for (int c = 0; c < components; ++c) {
     r.setRateComponentOrder(c, v());
     r.setReactingComponentPhase(c, static_cast<IReaction::ReactingComponentPhase>(v.choice(6)));
@@ -248,11 +246,9 @@ void fill(IReaction& r, double seed, int components) {
   r.setEquilibriumReactionDirection(
       static_cast<IReaction::EquilibriumReactionDirection>(v.choice(3)));
   r.setEquilibriumKValueIndex(v.choice(4));
-  r.setEquilibriumKValueCR_A(v());
-  r.setEquilibriumKValueCR_B(v());
-  r.setEquilibriumKValueCR_C(v());
-  r.setEquilibriumKValueCR_D(v());
-  r.setEquilibriumKValueCR_E(v());
+  setEach(r, v,
+          {&R::setEquilibriumKValueCR_A, &R::setEquilibriumKValueCR_B, &R::setEquilibriumKValueCR_C,
+           &R::setEquilibriumKValueCR_D, &R::setEquilibriumKValueCR_E});
 }
 
 void fill(ISeparatorStage& s, double seed) {
@@ -334,18 +330,14 @@ void furnishCompositional(ICompositionalModel& m, double seed) {
   fill(m.makeCompositionKValueTable("Lean"), seed + 0.72, 2, 3);
   fill(m.makeOilViscosityIndexTable(), seed + 0.73, 2, 3);
   Values v(seed + 0.8);
-  m.setOilViscosityCorrelationT1(v());
-  m.setOilViscosityCorrelationT2(v());
-  m.setSalinity(v());
-  m.setPedersenViscosityTuningParameter1(v());
-  m.setPedersenViscosityTuningParameter2(v());
-  m.setPedersenViscosityTuningParameter3(v());
-  m.setPedersenViscosityTuningParameter4(v());
-  m.setPedersenViscosityTuningParameter5(v());
-  m.setPedersenViscosityTuningParameter6(v());
+  using M = ICompositionalModel;
   m.setUsesLiCorrelationLimits(true);
-  m.setLiCorrelationUpperLimit(v());
-  m.setLiCorrelationLowerLimit(v());
+  setEach(m, v,
+          {&M::setOilViscosityCorrelationT1, &M::setOilViscosityCorrelationT2, &M::setSalinity,
+           &M::setPedersenViscosityTuningParameter1, &M::setPedersenViscosityTuningParameter2,
+           &M::setPedersenViscosityTuningParameter3, &M::setPedersenViscosityTuningParameter4,
+           &M::setPedersenViscosityTuningParameter5, &M::setPedersenViscosityTuningParameter6,
+           &M::setLiCorrelationUpperLimit, &M::setLiCorrelationLowerLimit});
   fill(m.makeReaction("Carbonate dissolution"), seed + 0.9, 3);
 }
 
