@@ -33,40 +33,14 @@ StdSeparatorModel twoStageTrain() {
   return train;
 }
 
-// A host's own stage that shows the values of another stage: equality must read the
-// other side through the interface only.
-class StageView : public ISeparatorStage {
- public:
-  explicit StageView(ISeparatorStage const& shown) : s_(&shown) {}
-  int getStageIndex() const override { return s_->getStageIndex(); }
-  double getTemperature() const override { return s_->getTemperature(); }
-  double getPressure() const override { return s_->getPressure(); }
-  int getLiquidDestinationStageIndex() const override {
-    return s_->getLiquidDestinationStageIndex();
+// A host's stage that reports its pressure one bar above what it stores: equality must
+// read the other side through its interface.
+struct RaisedStage : StdSeparatorStage {
+  explicit RaisedStage(ISeparatorStage const& shown)
+      : StdSeparatorStage(dynamic_cast<StdSeparatorStage const&>(shown)) {
+    setPressure(shown.getPressure() - 1.0);
   }
-  int getVapourDestinationStageIndex() const override {
-    return s_->getVapourDestinationStageIndex();
-  }
-  int getKvalueTableNumber() const override { return s_->getKvalueTableNumber(); }
-  int getGasPlantTableNumber() const override { return s_->getGasPlantTableNumber(); }
-  int getSurfaceEOSNumber() const override { return s_->getSurfaceEOSNumber(); }
-  double getTemperatureForNGLdensity() const override { return s_->getTemperatureForNGLdensity(); }
-  double getPressureForNGLdensity() const override { return s_->getPressureForNGLdensity(); }
-  void setStageIndex(int) override {}
-  void setTemperature(double) override {}
-  void setPressure(double) override {}
-  void setLiquidDestinationStageIndex(int) override {}
-  void setVapourDestinationStageIndex(int) override {}
-  void setKvalueTableNumber(int) override {}
-  void setGasPlantTableNumber(int) override {}
-  void setSurfaceEOSNumber(int) override {}
-  void setTemperatureForNGLdensity(double) override {}
-  void setPressureForNGLdensity(double) override {}
-  void setIsLastStage(bool) override {}
-  bool operator==(ISeparatorStage const&) const override { return false; }
-
- private:
-  ISeparatorStage const* s_;
+  double getPressure() const override { return StdSeparatorStage::getPressure() + 1.0; }
 };
 
 // A host's refinement of the library's model that counts its stage lookups.
@@ -146,8 +120,7 @@ TEST(SeparatorModel, EqualityReadsNameGroupAndEveryStageValueButNotTheLastStageF
   flagOnly.getStage(2).setIsLastStage(false);
   flagOnly.getStage(1).setIsLastStage(true);
   EXPECT_TRUE(flagOnly == reference);
-  // The other stage is read through its interface only.
-  EXPECT_TRUE(reference.getStage(2) == StageView(flagOnly.getStage(2)));
+  EXPECT_TRUE(reference.getStage(1) == RaisedStage(reference.getStage(1)));
 
   using Change = std::function<void(StdSeparatorModel&)>;
   std::vector<std::pair<char const*, Change>> const changes = {
@@ -170,10 +143,6 @@ TEST(SeparatorModel, EqualityReadsNameGroupAndEveryStageValueButNotTheLastStageF
     change(changed);
     EXPECT_FALSE(changed == reference) << what;
     EXPECT_FALSE(reference == changed) << what;
-    for (int k = 1; k <= 2 && changed.getNumStages() == 2; ++k) {
-      EXPECT_EQ(reference.getStage(k) == StageView(changed.getStage(k)),
-                reference.getStage(k) == changed.getStage(k));
-    }
   }
   EXPECT_FALSE(StdSeparatorModel("OtherTrain") == StdSeparatorModel("FieldTrain"));
   // A value that is not a number equals nothing, not even itself.
