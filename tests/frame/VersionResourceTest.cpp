@@ -31,26 +31,15 @@ std::string narrow(wchar_t const* text, UINT length) {
 
 // The version resource of the file the library was loaded from.
 std::vector<unsigned char> readVersionResource() {
-  HMODULE const module = GetModuleHandleW(L"Orv.Tess.Varnak.dll");
-  if (module == nullptr) {
-    ADD_FAILURE() << "The library is not loaded as Orv.Tess.Varnak.dll";
-    return {};
-  }
   wchar_t path[MAX_PATH];
-  DWORD const length = GetModuleFileNameW(module, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) {
-    ADD_FAILURE() << "GetModuleFileNameW failed";
-    return {};
-  }
+  HMODULE const module = GetModuleHandleW(L"Orv.Tess.Varnak.dll");
+  DWORD const length = module != nullptr ? GetModuleFileNameW(module, path, MAX_PATH) : 0;
   DWORD ignored = 0;
-  DWORD const size = GetFileVersionInfoSizeW(path, &ignored);
-  if (size == 0) {
-    ADD_FAILURE() << "The DLL has no version resource (error " << GetLastError() << ")";
-    return {};
-  }
+  DWORD const size = length > 0 && length < MAX_PATH ? GetFileVersionInfoSizeW(path, &ignored) : 0;
   std::vector<unsigned char> data(size);
-  if (!GetFileVersionInfoW(path, 0, size, data.data())) {
-    ADD_FAILURE() << "GetFileVersionInfoW failed (error " << GetLastError() << ")";
+  if (size == 0 || !GetFileVersionInfoW(path, 0, size, data.data())) {
+    ADD_FAILURE() << "No version resource read from Orv.Tess.Varnak.dll (error " << GetLastError()
+                  << ")";
     return {};
   }
   return data;
