@@ -53,17 +53,10 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
   deck.unitSystem = "METRIC";
   deck.oilDensity = in.value();
   deck.gasDensity = in.value();
+  // Braced initialisers take the input's values in the order written.
   for (int r = in.pick(4); r > 0; --r) {
-    detail::OilRegion oil;
-    oil.region = in.index();
-    oil.kind = static_cast<detail::OilKind>(in.pick(3));
-    oil.surfaceDensity = in.value();
-    oil.rows = rows(in);
-    oil.dissolvedGas = in.value();
-    oil.bubblePointPressure = in.value();
-    oil.compressibility = in.value();
-    oil.viscosibility = in.value();
-    deck.oil.push_back(std::move(oil));
+    deck.oil.push_back({in.index(), static_cast<detail::OilKind>(in.pick(3)), in.value(), rows(in),
+                        in.value(), in.value(), in.value(), in.value()});
   }
   if (in.flag()) {
     deck.gas = detail::GasRegion{in.flag(), in.value(), rows(in), in.value(), in.value()};
@@ -101,10 +94,9 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
   return deck;
 }
 
-bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
+// Bit for bit, so that NaN and -0.0 read back as given.
 void expectSame(double stored, double given, char const* what) {
-  if (!same(stored, given)) fail(what, "a value did not read back as given");
+  if (std::memcmp(&stored, &given, sizeof stored) != 0) fail(what, "a value did not read back");
 }
 
 void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& rows) {
@@ -124,11 +116,8 @@ void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& 
   }
 }
 
-void storeGeneratedDeck(fuzz::Input& in) {
+void storeGeneratedDeck(fuzz::Input& in, StdFluidModels& models) {
   auto const deck = generatedDeck(in);
-  StdFluidModels models;
-  models.makeBlackOilModel("CASE", false);
-  models.makeTracerModel("SEA").setComponentName("OIL");
   auto const report = detail::storeFluidDeck(models, deck, "CASE");
   if (report.modelName != "CASE_1") fail("storeFluidDeck", "unexpected model name");
   auto const& model =
@@ -140,10 +129,9 @@ void storeGeneratedDeck(fuzz::Input& in) {
                                    [&](auto const& o) { return o.region == deck.oil[r].region; });
     if (last) checkRows(*model.getOilTable(deck.oil[r].region), deck.oil[r].rows);
   }
-  if (deck.tracers.empty()) {
-    if (models.getTracerModel("SEA").getComponentName() != "OIL") fail("tracer", "changed");
-  } else if (models.getTracerModel("SEA").getComponentName() != "WATER") {
-    fail("tracer", "not replaced");
+  // The deck's tracers are all of water, and the first is named SEA.
+  if (models.getTracerModel("SEA").getComponentName() != (deck.tracers.empty() ? "OIL" : "WATER")) {
+    fail("tracer", "SEA not replaced by the deck's, or changed without one");
   }
   for (auto const& state : deck.initialStates) {
     auto const& condition = model.getInitialCondition(state.name);
@@ -179,17 +167,16 @@ std::string generatedText(fuzz::Input& in) {
   return text;
 }
 
-void importGeneratedText(fuzz::Input& in) {
+void importGeneratedText(fuzz::Input& in, StdFluidModels& models) {
   auto const text = generatedText(in);
-  StdFluidModels models;
-  models.makeBlackOilModel("CASE", false);
-  models.makeTracerModel("SEA").setComponentName("OIL");
   std::string const before = support::observe(models);
   try {
     Deck::importDeckString(models, text, "CASE");
   } catch (Deck::DeckError const& e) {
     if (e.what()[0] == '\0') fail("importDeckString", "DeckError without a message");
-    if (support::observe(models) != before) fail("importDeckString", "failed but changed the registry");
+    if (support::observe(models) != before) {
+      fail("importDeckString", "failed but changed the registry");
+    }
   } catch (std::exception const& e) {
     fail("importDeckString", std::string("not a DeckError: ") + e.what() + "\n" + text);
   } catch (...) {
@@ -201,10 +188,9 @@ void importGeneratedText(fuzz::Input& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
   fuzz::Input in(data, size);
-  if (in.flag()) {
-    storeGeneratedDeck(in);
-  } else {
-    importGeneratedText(in);
-  }
+  StdFluidModels models;  // holding a model and a tracer of the names the decks use
+  models.makeBlackOilModel("CASE", false);
+  models.makeTracerModel("SEA").setComponentName("OIL");
+  in.flag() ? storeGeneratedDeck(in, models) : importGeneratedText(in, models);
   return 0;
 }
