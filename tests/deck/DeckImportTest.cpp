@@ -87,11 +87,12 @@ TEST(DeckImport, MetricDeckFillsEveryTableInTheDecksUnits) {
 
   expectValues({model.oilDensity(), model.gasDensity(), oil1.getSurfaceDensity(),
                 oil1.getGasOilRatio(1), oil1.getPressure(0, 2), oil1.getFormationVolumeFactor(0, 1),
-                oil1.getViscosity(1, 1), oil2.getSurfaceDensity(), oil2.getPressure(0, 1)},
-               {850.0, 0.90, 850.0, 60.0, 250.0, 1.08, 1.00, 870.0, 180.0}, "oil");
-  expectValues({gas.getPressure(1), gas.getOilGasRatio(1, 0), gas.getFormationVolumeFactor(0, 1),
+                oil1.getViscosity(1, 1), oil2.getSurfaceDensity(), oil2.getPressure(0, 1),
+                gas.getPressure(1), gas.getOilGasRatio(1, 0), gas.getFormationVolumeFactor(0, 1),
                 gas.getViscosity(1, 1), gas.getSurfaceDensity()},
-               {150.0, 0.0004, 0.0238, 0.0185, 0.90}, "gas");
+               {850.0, 0.90, 850.0, 60.0, 250.0, 1.08, 1.00, 870.0, 180.0, 150.0, 0.0004, 0.0238,
+                0.0185, 0.90},
+               "oil and gas");
   expectValues(
       {water.getSurfaceDensity(), water.getPressure(), water.getFormationVolumeFactor(),
        water.getCompressibility(), water.getViscosity(), water.getViscosibility(),
@@ -99,19 +100,18 @@ TEST(DeckImport, MetricDeckFillsEveryTableInTheDecksUnits) {
        brine.getCompressibility(1), brine.getViscosity(1)},
       {1010.0, 200.0, 1.02, 4.5e-5, 0.50, 1.0e-5, 200.0, 50.0, 1045.0, 4.0e-5, 0.60},
       "water and brine");
-  expectValues({solvent.getSurfaceDensity(), solvent.getPressure(1),
-                solvent.getFormationVolumeFactor(1), miscibility.getViscosityMixingParameter(),
-                miscibility.getDensityMixingParameter(), miscibility.getOilPressure(1),
-                miscibility.getMiscibility(1), sea.getDepth(1), sea.getConcentration(1)},
-               {1.1, 150.0, 0.007, 0.6, 0.7, 200.0, 1.0, 2400.0, 1.0},
-               "solvent, miscibility, tracer");
-
   auto const& first = model.getInitialCondition("EQUIL_1");
   auto const& second = model.getInitialCondition("EQUIL_2");
-  expectValues({second.getDatumDepth(), second.getDatumPressure(), second.getWaterContactDepth(),
-                second.getGasOilContactDepth(), first.getWaterContactCapillaryPressure(),
-                first.getGasOilContactCapillaryPressure()},
-               {2300.0, 230.0, 2400.0, 2250.0, 0.1, 0.2}, "EQUIL");
+  expectValues(
+      {solvent.getSurfaceDensity(), solvent.getPressure(1), solvent.getFormationVolumeFactor(1),
+       miscibility.getViscosityMixingParameter(), miscibility.getDensityMixingParameter(),
+       miscibility.getOilPressure(1), miscibility.getMiscibility(1), sea.getDepth(1),
+       sea.getConcentration(1), second.getDatumDepth(), second.getDatumPressure(),
+       second.getWaterContactDepth(), second.getGasOilContactDepth(),
+       first.getWaterContactCapillaryPressure(), first.getGasOilContactCapillaryPressure()},
+      {1.1, 150.0, 0.007, 0.6, 0.7, 200.0, 1.0, 2400.0, 1.0, 2300.0, 230.0, 2400.0, 2250.0, 0.1,
+       0.2},
+      "solvent, miscibility, tracer, EQUIL");
   for (auto const& [property, expected] : std::vector<std::pair<Property, std::vector<double>>>{
            {Property::SolutionGasOilRatio, {2200, 30, 2400, 28}},
            {Property::VaporizedOilGasRatio, {2200, 0.0003, 2400, 0.0002}},
@@ -135,26 +135,26 @@ TEST(DeckImport, FieldDeckKeepsFieldUnitsAndDeadKinds) {
   auto const& model = blackOil(models, "CASE_1");
   // GRAVITY: API 35 is 141.5 / (131.5 + 35) times the density of water, 62.428 lb/ft3.
   EXPECT_NEAR(model.oilDensity(), 141.5 / 166.5 * 62.428, 0.01);
-  // RSCONST in Mscf/stb and psi, the same for both regions.
-  for (int region : {1, 2}) {
-    auto const& dead = dynamic_cast<IDeadOilTable const&>(made(model.getOilTable(region)));
-    expectValues({dead.getDissolvedGas(), dead.getBubblePointPressure(), dead.getGasOilRatio(0)},
-                 {0.35, 900.0, 0.35}, "dead oil " + std::to_string(region));
-    EXPECT_EQ(dead.getSaturatedSize(), 1);
-    EXPECT_EQ(dead.getUndersaturatedSize(0), 2);
-  }
-  auto const& region2 = made(model.getOilTable(2));
-  EXPECT_GT(region2.getSurfaceDensity(), model.getOilTable(1)->getSurfaceDensity());
-  // RVCONST in stb/Mscf, Bg in rb/Mscf, compressibility per psi, temperature in deg F.
+  auto const& dead1 = dynamic_cast<IDeadOilTable const&>(made(model.getOilTable(1)));
+  auto const& dead2 = dynamic_cast<IDeadOilTable const&>(made(model.getOilTable(2)));
   auto const& gas = dynamic_cast<IDryGasTable const&>(made(model.getGasTable()));
-  EXPECT_EQ(gas.getSaturatedSize(), 2);
+  EXPECT_EQ((std::vector<int>{dead1.getSaturatedSize(), dead1.getUndersaturatedSize(0),
+                              dead2.getSaturatedSize(), dead2.getUndersaturatedSize(0),
+                              gas.getSaturatedSize()}),
+            (std::vector<int>{1, 2, 1, 2, 2}));
+  EXPECT_GT(dead2.getSurfaceDensity(), dead1.getSurfaceDensity());
+  // RSCONST (both regions) in Mscf/stb and psi, RVCONST in stb/Mscf, Bg in rb/Mscf,
+  // compressibility per psi, temperature in deg F.
   auto const& condition = model.getInitialCondition("EQUIL_1");
-  expectValues({region2.getPressure(0, 1), region2.getFormationVolumeFactor(0, 1),
-                region2.getViscosity(0, 1), gas.getVaporizedOil(), gas.getDewPointPressure(),
+  expectValues({dead1.getDissolvedGas(), dead1.getBubblePointPressure(), dead1.getGasOilRatio(0),
+                dead2.getDissolvedGas(), dead2.getBubblePointPressure(), dead2.getGasOilRatio(0),
+                dead2.getPressure(0, 1), dead2.getFormationVolumeFactor(0, 1),
+                dead2.getViscosity(0, 1), gas.getVaporizedOil(), gas.getDewPointPressure(),
                 gas.getPressure(1), gas.getFormationVolumeFactor(0, 0), gas.getOilGasRatio(1, 0),
                 model.getWaterProperties()->getCompressibility(), condition.getDatumDepth(),
                 condition.getDatumPressure()},
-               {4000.0, 1.22, 1.55, 0.002, 950.0, 3000.0, 3.00, 0.002, 3.0e-6, 7000.0, 3000.0},
+               {0.35, 900.0, 0.35, 0.35, 900.0, 0.35, 4000.0, 1.22, 1.55, 0.002, 950.0, 3000.0,
+                3.00, 0.002, 3.0e-6, 7000.0, 3000.0},
                "FIELD values");
   expectValues(rows(condition.getDepthTable(Property::Temperature)), {6800, 180, 7200, 190},
                "temperature");
@@ -164,11 +164,11 @@ std::string const kHead =
     "RUNSPEC\nMETRIC\nTABDIMS\n 1 1 /\nEQLDIMS\n 1 /\nTRACERS\n 0 1 0 /\nPROPS\n"
     "TRACER\n SEA WAT /\n/\n";
 
-TEST(DeckImport, EachFailureRaisesDeckErrorAndLeavesTheRegistryAsItWas) {
+TEST(DeckImport, FailuresLeaveTheRegistryAsItWasAndADeckThatReadsReplacesItsTracer) {
   // The deck (a path, or deck text, which holds a newline) and the whole message. The
   // parse errors are OPM's; a table OPM refuses is traced to its keyword by the import.
   std::string const opm = "Problem with keyword PVDG\nIn <memory string> line ";
-  std::vector<std::pair<std::string, std::string>> const cases = {
+  std::vector<std::pair<std::string, std::string>> const failures = {
       {deckPath("NO_SUCH.DATA"), "Could not open deck file '" + deckPath("NO_SUCH.DATA") + "'"},
       {deckPath(""), "Could not open deck file '" + deckPath("") + "'"},
       {kHead + "PVDG\n 100 1.0 0.01\n 200 x 0.02 /\n",
@@ -183,11 +183,11 @@ TEST(DeckImport, EachFailureRaisesDeckErrorAndLeavesTheRegistryAsItWas) {
       {kHead + "PVDG\n 200 1.0 0.01\n 100 2.0 0.02 /\n",
        opm + "13.\nIncorrect ordering of values in column: P"},
   };
-  for (auto const& [deck, message] : cases) {
-    StdFluidModels models;
-    models.makeBlackOilModel("CASE", false);
-    models.makeTracerModel("SEA").setComponentName("OIL");
-    std::string const before = support::observe(models);
+  StdFluidModels models;
+  models.makeBlackOilModel("CASE", false);
+  models.makeTracerModel("SEA").setComponentName("OIL");
+  std::string const before = support::observe(models);
+  for (auto const& [deck, message] : failures) {
     try {
       if (deck.find('\n') == std::string::npos) {
         Deck::importDeckFile(models, deck, "CASE");
@@ -200,17 +200,14 @@ TEST(DeckImport, EachFailureRaisesDeckErrorAndLeavesTheRegistryAsItWas) {
     }
     EXPECT_EQ(support::observe(models), before) << message;
   }
-}
 
-TEST(DeckImport, ImportReplacesTracersOfTheSameNameAndReportsUnknownKeywords) {
-  StdFluidModels models;
-  models.makeTracerModel("SEA").setComponentName("OIL");
   auto const report = Deck::importDeckString(
       models, kHead + "NOSUCHKW\n 1 2 3 /\nPVDG\n 100 1.0 0.01\n 200 0.5 0.02 /\n", "CASE");
   EXPECT_EQ(report.notImported, Strings{"NOSUCHKW"});
   EXPECT_EQ(models.getTracerModel("SEA").getComponentName(), "WATER");
   EXPECT_TRUE(report.initialConditions.empty());
-  auto const& gas = dynamic_cast<IDryGasTable const&>(made(blackOil(models, "CASE").getGasTable()));
+  auto const& gas =
+      dynamic_cast<IDryGasTable const&>(made(blackOil(models, "CASE_1").getGasTable()));
   EXPECT_DOUBLE_EQ(gas.getDewPointPressure(), 100.0);  // no RVCONST: the first pressure
 }
 
