@@ -1,19 +1,18 @@
-// The deck import fuzzer: decks generated from the input, in two forms, chosen by the
-// first byte.
+// The deck import fuzzer: two kinds of generated deck, chosen by the first byte, stored in
+// a registry that already holds a model and a tracer of the names the decks use.
 //
-// Parsed tables: a FluidDeck with any number of regions, rows, entries, initial
-// conditions and tracers, values drawn from the special ones (NaN, infinities, -0.0),
-// stored with storeFluidDeck in a registry that already holds a model and a tracer of
-// the names the deck uses. Every value must read back bit for bit, under the name the
-// report gives, and the replaced tracer must be the deck's.
+// Parsed tables: a FluidDeck with any number of regions, rows, entries, initial conditions
+// and tracers, values drawn from the special ones (NaN, infinities, -0.0), stored with
+// storeFluidDeck. Every value must read back bit for bit, under the name the report gives,
+// and the replaced tracer must be the deck's.
 //
 // Deck text: fluid keywords with records of numbers, defaults, words and stray slashes,
-// under one of the four unit systems, given to importDeckString. The import must either
-// succeed or raise DeckError, with the registry's snapshot unchanged. A crash inside OPM
-// would show here too; docs/deck.md lists any found.
-#include <algorithm>
+// under one of the four unit systems, given to importDeckString, which must succeed or raise
+// DeckError with the registry's snapshot unchanged. A crash inside OPM would show here too;
+// docs/deck.md lists any found.
 #include <cstdint>
 #include <cstring>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -65,12 +64,11 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
     deck.water = detail::Water{in.value(), in.value(), in.value(),  in.value(),
                                in.value(), in.value(), std::nullopt};
     if (in.flag()) {
-      detail::Brine brine{in.value(), in.value(), {}};
+      auto& brine = deck.water->brine.emplace(detail::Brine{in.value(), in.value(), {}});
       brine.rows.resize(static_cast<std::size_t>(in.pick(3)));
       for (auto& row : brine.rows) {
         row = {in.value(), in.value(), in.value(), in.value(), in.value(), in.value()};
       }
-      deck.water->brine = brine;
     }
   }
   for (int n = in.pick(3); n > 0; --n) {
@@ -94,7 +92,6 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
   return deck;
 }
 
-// Bit for bit, so that NaN and -0.0 read back as given.
 void expectSame(double stored, double given, char const* what) {
   if (std::memcmp(&stored, &given, sizeof stored) != 0) fail(what, "a value did not read back");
 }
@@ -104,9 +101,8 @@ void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& 
   for (int i = 0; i < table.getSaturatedSize(); ++i) {
     auto const& row = rows[static_cast<std::size_t>(i)];
     expectSame(table.getGasOilRatio(i), row.value, "oil Rs");
-    if (table.getUndersaturatedSize(i) != static_cast<int>(row.entries.size())) {
-      fail("oil", "entry count");
-    }
+    int const entries = static_cast<int>(row.entries.size());
+    if (table.getUndersaturatedSize(i) != entries) fail("oil", "entry count");
     for (int j = 0; j < table.getUndersaturatedSize(i); ++j) {
       auto const& entry = row.entries[static_cast<std::size_t>(j)];
       expectSame(table.getPressure(i, j), entry.value, "oil pressure");
@@ -123,11 +119,9 @@ void storeGeneratedDeck(fuzz::Input& in, StdFluidModels& models) {
   auto const& model =
       dynamic_cast<IBlackOilModel const&>(std::as_const(models).getFluidModel(report.modelName));
   expectSame(model.oilDensity(), deck.oilDensity, "oil density");
-  // A later region of the same number replaces an earlier one.
-  for (std::size_t r = 0; r < deck.oil.size(); ++r) {
-    bool const last = std::none_of(deck.oil.begin() + static_cast<long>(r) + 1, deck.oil.end(),
-                                   [&](auto const& o) { return o.region == deck.oil[r].region; });
-    if (last) checkRows(*model.getOilTable(deck.oil[r].region), deck.oil[r].rows);
+  std::set<int> seen;  // a later region of the same number replaces an earlier one
+  for (auto oil = deck.oil.rbegin(); oil != deck.oil.rend(); ++oil) {
+    if (seen.insert(oil->region).second) checkRows(*model.getOilTable(oil->region), oil->rows);
   }
   // The deck's tracers are all of water, and the first is named SEA.
   if (models.getTracerModel("SEA").getComponentName() != (deck.tracers.empty() ? "OIL" : "WATER")) {
@@ -188,7 +182,7 @@ void importGeneratedText(fuzz::Input& in, StdFluidModels& models) {
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
   fuzz::Input in(data, size);
-  StdFluidModels models;  // holding a model and a tracer of the names the decks use
+  StdFluidModels models;
   models.makeBlackOilModel("CASE", false);
   models.makeTracerModel("SEA").setComponentName("OIL");
   in.flag() ? storeGeneratedDeck(in, models) : importGeneratedText(in, models);
