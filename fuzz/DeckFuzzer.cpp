@@ -1,19 +1,18 @@
-// The deck import fuzzer: decks generated from the input, in two forms, chosen by the
-// first byte.
+// The deck import fuzzer: two kinds of generated deck, chosen by the first byte, stored in
+// a registry that already holds a model and a tracer of the names the decks use.
 //
-// Parsed tables: a FluidDeck with any number of regions, rows, entries, initial
-// conditions and tracers, values drawn from the special ones (NaN, infinities, -0.0),
-// stored with storeFluidDeck in a registry that already holds a model and a tracer of
-// the names the deck uses. Every value must read back bit for bit, under the name the
-// report gives, and the replaced tracer must be the deck's.
+// Parsed tables: a FluidDeck with any number of regions, rows, entries, initial conditions
+// and tracers, values drawn from the special ones (NaN, infinities, -0.0), stored with
+// storeFluidDeck. Every value must read back bit for bit, under the name the report gives,
+// and the replaced tracer must be the deck's.
 //
 // Deck text: fluid keywords with records of numbers, defaults, words and stray slashes,
-// under one of the four unit systems, given to importDeckString. The import must either
-// succeed or raise DeckError, with the registry's snapshot unchanged. A crash inside OPM
-// would show here too; docs/deck.md lists any found.
-#include <algorithm>
+// under one of the four unit systems, given to importDeckString, which must succeed or raise
+// DeckError with the registry's snapshot unchanged. A crash inside OPM would show here too;
+// docs/deck.md lists any found.
 #include <cstdint>
 #include <cstring>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -53,17 +52,10 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
   deck.unitSystem = "METRIC";
   deck.oilDensity = in.value();
   deck.gasDensity = in.value();
+  // Braced initialisers take the input's values in the order written.
   for (int r = in.pick(4); r > 0; --r) {
-    detail::OilRegion oil;
-    oil.region = in.index();
-    oil.kind = static_cast<detail::OilKind>(in.pick(3));
-    oil.surfaceDensity = in.value();
-    oil.rows = rows(in);
-    oil.dissolvedGas = in.value();
-    oil.bubblePointPressure = in.value();
-    oil.compressibility = in.value();
-    oil.viscosibility = in.value();
-    deck.oil.push_back(std::move(oil));
+    deck.oil.push_back({in.index(), static_cast<detail::OilKind>(in.pick(3)), in.value(), rows(in),
+                        in.value(), in.value(), in.value(), in.value()});
   }
   if (in.flag()) {
     deck.gas = detail::GasRegion{in.flag(), in.value(), rows(in), in.value(), in.value()};
@@ -72,12 +64,11 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
     deck.water = detail::Water{in.value(), in.value(), in.value(),  in.value(),
                                in.value(), in.value(), std::nullopt};
     if (in.flag()) {
-      detail::Brine brine{in.value(), in.value(), {}};
+      auto& brine = deck.water->brine.emplace(detail::Brine{in.value(), in.value(), {}});
       brine.rows.resize(static_cast<std::size_t>(in.pick(3)));
       for (auto& row : brine.rows) {
         row = {in.value(), in.value(), in.value(), in.value(), in.value(), in.value()};
       }
-      deck.water->brine = brine;
     }
   }
   for (int n = in.pick(3); n > 0; --n) {
@@ -101,10 +92,8 @@ detail::FluidDeck generatedDeck(fuzz::Input& in) {
   return deck;
 }
 
-bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
 void expectSame(double stored, double given, char const* what) {
-  if (!same(stored, given)) fail(what, "a value did not read back as given");
+  if (std::memcmp(&stored, &given, sizeof stored) != 0) fail(what, "a value did not read back");
 }
 
 void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& rows) {
@@ -112,9 +101,8 @@ void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& 
   for (int i = 0; i < table.getSaturatedSize(); ++i) {
     auto const& row = rows[static_cast<std::size_t>(i)];
     expectSame(table.getGasOilRatio(i), row.value, "oil Rs");
-    if (table.getUndersaturatedSize(i) != static_cast<int>(row.entries.size())) {
-      fail("oil", "entry count");
-    }
+    int const entries = static_cast<int>(row.entries.size());
+    if (table.getUndersaturatedSize(i) != entries) fail("oil", "entry count");
     for (int j = 0; j < table.getUndersaturatedSize(i); ++j) {
       auto const& entry = row.entries[static_cast<std::size_t>(j)];
       expectSame(table.getPressure(i, j), entry.value, "oil pressure");
@@ -124,26 +112,20 @@ void checkRows(IOilTable const& table, std::vector<detail::SaturatedRow> const& 
   }
 }
 
-void storeGeneratedDeck(fuzz::Input& in) {
+void storeGeneratedDeck(fuzz::Input& in, StdFluidModels& models) {
   auto const deck = generatedDeck(in);
-  StdFluidModels models;
-  models.makeBlackOilModel("CASE", false);
-  models.makeTracerModel("SEA").setComponentName("OIL");
   auto const report = detail::storeFluidDeck(models, deck, "CASE");
   if (report.modelName != "CASE_1") fail("storeFluidDeck", "unexpected model name");
   auto const& model =
       dynamic_cast<IBlackOilModel const&>(std::as_const(models).getFluidModel(report.modelName));
   expectSame(model.oilDensity(), deck.oilDensity, "oil density");
-  // A later region of the same number replaces an earlier one.
-  for (std::size_t r = 0; r < deck.oil.size(); ++r) {
-    bool const last = std::none_of(deck.oil.begin() + static_cast<long>(r) + 1, deck.oil.end(),
-                                   [&](auto const& o) { return o.region == deck.oil[r].region; });
-    if (last) checkRows(*model.getOilTable(deck.oil[r].region), deck.oil[r].rows);
+  std::set<int> seen;  // a later region of the same number replaces an earlier one
+  for (auto oil = deck.oil.rbegin(); oil != deck.oil.rend(); ++oil) {
+    if (seen.insert(oil->region).second) checkRows(*model.getOilTable(oil->region), oil->rows);
   }
-  if (deck.tracers.empty()) {
-    if (models.getTracerModel("SEA").getComponentName() != "OIL") fail("tracer", "changed");
-  } else if (models.getTracerModel("SEA").getComponentName() != "WATER") {
-    fail("tracer", "not replaced");
+  // The deck's tracers are all of water, and the first is named SEA.
+  if (models.getTracerModel("SEA").getComponentName() != (deck.tracers.empty() ? "OIL" : "WATER")) {
+    fail("tracer", "SEA not replaced by the deck's, or changed without one");
   }
   for (auto const& state : deck.initialStates) {
     auto const& condition = model.getInitialCondition(state.name);
@@ -179,17 +161,16 @@ std::string generatedText(fuzz::Input& in) {
   return text;
 }
 
-void importGeneratedText(fuzz::Input& in) {
+void importGeneratedText(fuzz::Input& in, StdFluidModels& models) {
   auto const text = generatedText(in);
-  StdFluidModels models;
-  models.makeBlackOilModel("CASE", false);
-  models.makeTracerModel("SEA").setComponentName("OIL");
   std::string const before = support::observe(models);
   try {
     Deck::importDeckString(models, text, "CASE");
   } catch (Deck::DeckError const& e) {
     if (e.what()[0] == '\0') fail("importDeckString", "DeckError without a message");
-    if (support::observe(models) != before) fail("importDeckString", "failed but changed the registry");
+    if (support::observe(models) != before) {
+      fail("importDeckString", "failed but changed the registry");
+    }
   } catch (std::exception const& e) {
     fail("importDeckString", std::string("not a DeckError: ") + e.what() + "\n" + text);
   } catch (...) {
@@ -201,10 +182,9 @@ void importGeneratedText(fuzz::Input& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(std::uint8_t const* data, std::size_t size) {
   fuzz::Input in(data, size);
-  if (in.flag()) {
-    storeGeneratedDeck(in);
-  } else {
-    importGeneratedText(in);
-  }
+  StdFluidModels models;
+  models.makeBlackOilModel("CASE", false);
+  models.makeTracerModel("SEA").setComponentName("OIL");
+  in.flag() ? storeGeneratedDeck(in, models) : importGeneratedText(in, models);
   return 0;
 }

@@ -8,11 +8,7 @@
 
 #include "FluidDeck.h"
 #include "OpmDeckReader.h"
-#include "Orv/Tess/Varnak/IBlackOilModel.h"
-#include "Orv/Tess/Varnak/IOilTable.h"
-#include "Orv/Tess/Varnak/ITracerDepthTable.h"
-#include "Orv/Tess/Varnak/ITracerModel.h"
-#include "Orv/Tess/Varnak/StdFluidModels.h"
+#include "Orv/Tess/Varnak.h"
 #include "alloc/Sweep.h"
 
 namespace {

@@ -66,18 +66,6 @@ def test_library_exceptions_keep_their_messages_and_map_by_type(model):
         assert str(raised.value) == message
 
 
-def test_children_keep_their_owner_alive_and_fail_cleanly_once_deleted():
-    fluids = ovt.StdFluidModels()
-    model = fluids.makeBlackOilModel("Field", False)
-    oil = model.makeOilTable(1)
-    dead = model.makeDeadOilTable(2)
-    assert isinstance(model.getOilTable(2), ovt.IDeadOilTable)
-    del fluids, model
-    gc.collect()
-    oil.set_rows(OIL_ROWS)  # the registry lives on through its table
-    assert len(oil) == 2 and dead.getDissolvedGas() == 0.0
-
-
 def test_deleted_or_replaced_objects_raise_instead_of_reaching_freed_memory():
     fluids = ovt.StdFluidModels()
     model = fluids.makeBlackOilModel("Field", False)
@@ -129,20 +117,22 @@ def test_handles_follow_objects_whose_index_moves():
     stage.setPressure(5.0)
     assert second.getStage(1).getPressure() == 5.0
 
-    owned = ovt.StdOilTable()
-    owned.set_rows(OIL_ROWS)
-    copied = owned.clone()
-    del owned
-    gc.collect()
-    assert len(copied) == 2 and isinstance(copied, ovt.IOilTable)
 
-
-def test_copy_overloads_pick_the_most_derived_interface():
+def test_children_keep_their_owner_alive_and_copies_pick_the_most_derived_interface():
+    model = ovt.StdFluidModels().makeBlackOilModel("Field", False)  # the root has no name
+    oil, dead = model.makeOilTable(1), model.makeDeadOilTable(2)
+    assert isinstance(model.getOilTable(2), ovt.IDeadOilTable)
     source, target = ovt.StdCompressibleOilTable(), ovt.StdCompressibleOilTable()
     source.set_rows(OIL_ROWS)
     source.setCompressibility(1, 1e-4)
     ovt.copy(source, target, 0)
-    assert target.getCompressibility(1) == 1e-4 and len(target) == 2
+    clone = source.clone()
+    del model, source
+    gc.collect()
+    oil.set_rows(OIL_ROWS)  # the registry lives on through its table
+    assert len(oil) == 2 and dead.getDissolvedGas() == 0.0
+    assert target.getCompressibility(1) == clone.getCompressibility(1) == 1e-4
+    assert len(target) == len(clone) == 2 and isinstance(clone, ovt.ICompressibleOilTable)
     fluids = ovt.StdFluidModels()
     a, b = (fluids.makeBlackOilModel(n, False) for n in "AB")
     a.makeOilTable(1).set_rows(OIL_ROWS)
