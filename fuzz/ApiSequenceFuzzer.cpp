@@ -41,23 +41,11 @@ std::vector<double> rowKeys(Input& in, int rows) {
 void Session::run() {
   for (int step = 0; step < kMaxSteps && !in.empty(); ++step) {
     // Each part of a description about equally often, however deep it lies.
-    switch (in.pick(12)) {
-      case 0:
-        onRegistry();
-        break;
-      case 1:
-        onSomeSeparatorModel();
-        break;
-      case 2:
-        onSomeTracerModel();
-        break;
-      case 3:
-        onCopy();
-        break;
-      default:
-        onSomeFluidModel(in.pick(8));
-        break;
-    }
+    choose({}, {{nullptr, [&] { onRegistry(); }},
+                {nullptr, [&] { onSomeSeparatorModel(); }},
+                {nullptr, [&] { onSomeTracerModel(); }},
+                {nullptr, [&] { onCopy(); }},
+                {nullptr, [&] { onSomeFluidModel(in.pick(8)); }, 8}});
     refs.verify();
   }
   // Everything stays readable to the end.
@@ -131,12 +119,8 @@ ITracerModel& Session::rememberTracer(std::string const& name, ITracerModel& t) 
 void Session::onSomeFluidModel(int part) {
   std::string const name = chooseName(in, registry.getFluidModelNames());
   std::string const key = path("", "fluid", name);
-  IFluidModel* model = in.flag() ? refs.recorded<IFluidModel>(key) : nullptr;
-  if (model == nullptr) {
-    attempt(
-        "getFluidModel", [] { return std::string(); },
-        [&] { model = &rememberModel(registry.getFluidModel(name)); });
-  }
+  auto* model = reach<IFluidModel>("getFluidModel", nothing, key,
+                                   [&] { return &rememberModel(registry.getFluidModel(name)); });
   if (model == nullptr) return;
   if (part == 0) {
     onFluidModelCommon(*model, key);
@@ -215,26 +199,19 @@ void Session::onFluidModelChild(IFluidModel& m, std::string const& key, int whic
   if (which == 1) {
     std::string const name = chooseName(in, m.getInitialConditionNames());
     std::string const icKey = path(key, "ic", name);
-    IInitialCondition* ic = in.flag() ? refs.recorded<IInitialCondition>(icKey) : nullptr;
-    if (ic == nullptr) {
-      attempt("getInitialCondition", snap(m), [&] {
-        ic = &refs.same(icKey, m.getInitialCondition(name),
+    auto* ic = reach<IInitialCondition>("getInitialCondition", snap(m), icKey, [&] {
+      return &refs.same(icKey, m.getInitialCondition(name),
                         [&m, name] { return &m.getInitialCondition(name); });
-      });
-    }
+    });
     if (ic != nullptr) onInitialCondition(*ic, icKey);
     return;
   }
-  int const property = in.tableKey();
-  std::string const ttKey = path(key, "tt", std::to_string(property));
-  ITemperatureTable* table = in.flag() ? refs.recorded<ITemperatureTable>(ttKey) : nullptr;
-  if (table == nullptr) {
-    attempt("getTemperatureTable", snap(m), [&] {
-      auto const p = static_cast<IFluidModel::TemperatureTableProperty>(property);
-      table = &refs.same(ttKey, m.getTemperatureTable(p),
-                         [&m, p] { return &std::as_const(m).getTemperatureTable(p); });
-    });
-  }
+  auto const p = static_cast<IFluidModel::TemperatureTableProperty>(in.tableKey());
+  std::string const ttKey = path(key, "tt", std::to_string(static_cast<int>(p)));
+  auto* table = reach<ITemperatureTable>("getTemperatureTable", snap(m), ttKey, [&] {
+    return &refs.same(ttKey, m.getTemperatureTable(p),
+                      [&m, p] { return &std::as_const(m).getTemperatureTable(p); });
+  });
   if (table != nullptr) onFlatTable(*table);
 }
 

@@ -40,8 +40,10 @@ inline bool isInterfaceException(std::exception const& e) {
 // Runs `call()`. `observe()` gives the snapshot of what the call must leave unchanged
 // when it fails; `allowed(e)` says whether the failure `e` is one whose documented
 // partial effect excuses a change. Returns true when the call succeeded.
-template <class Observe, class Call, class Allowed>
-bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
+template <class Observe, class Call, class Allowed = bool (*)(std::exception const&)>
+bool attempt(
+    char const* what, Observe observe, Call call,
+    Allowed allowed = [](std::exception const&) { return false; }) {
   std::string const before = observe();
   try {
     call();
@@ -57,11 +59,6 @@ bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
     fail(what, "an exception not derived from std::exception");
   }
   return false;
-}
-
-template <class Observe, class Call>
-bool attempt(char const* what, Observe observe, Call call) {
-  return attempt(what, observe, call, [](std::exception const&) { return false; });
 }
 
 // The library reads its own classes directly and a class derived from one (Twin<Std>,

@@ -1,8 +1,8 @@
 // Copies: the deep copies between two models' parts (copy()), and a host's own copies
 // and moves of the library's value classes.
 #include <tuple>
-#include <typeinfo>
 #include <type_traits>
+#include <typeinfo>
 #include <utility>
 
 #include "Session.h"

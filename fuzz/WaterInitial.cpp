@@ -126,28 +126,9 @@ void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) 
                     {nullptr, table, 5}});
 }
 
-namespace {
-
-// The calls of a flat table that differ between its kinds only by name: the rows
-// (temperatures, depths, pressures, mole fractions), their keys and the values.
-template <class T>
-struct FlatCalls {
-  char const* rowsName;
-  int (T::*rows)() const;
-  void (T::*setRows)(int);
-  char const* keyName;
-  double (T::*key)(int) const;
-  void (T::*setKey)(int, double);
-  char const* valueName;
-  double (T::*value)(int, int) const;
-  void (T::*setValue)(int, int, double);
-};
-
-}  // namespace
-
 // The operations every flat row-by-component table shares.
-template <class T, class Calls>
-void Session::onFlat(T& t, Calls const& c) {
+template <class T>
+void Session::onFlat(T& t, Columns<T> const& c) {
   auto const before = snap(t);
   // A stored negative width makes a row resize fail after the keys were resized.
   bool const negativeWidth = t.getNumComponents() < 0;
@@ -181,8 +162,7 @@ void Session::onFlat(T& t, Calls const& c) {
          {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows, excused); }},
           {nullptr,
            [&] { resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents); }},
-          {nullptr, [&] { set(t, cells[0], a); }},
-          {nullptr, [&] { set(t, cells[1], a); }},
+          {nullptr, [&](int k) { set(t, cells[k], a); }, 2},
           {"getValue", [&] { (t.*c.value)(a.index, a.entry); }},
           {nullptr, extra, 2},
           {nullptr, fill},
@@ -190,29 +170,16 @@ void Session::onFlat(T& t, Calls const& c) {
 }
 
 void Session::onFlatTable(ITemperatureTable& t) {
-  using T = ITemperatureTable;
-  onFlat(t, FlatCalls<T>{"setNumTemperatures", &T::getNumTemperatures, &T::setNumTemperatures,
-                         "setTemperature", &T::getTemperature, &T::setTemperature, "setProperty",
-                         &T::getProperty, &T::setProperty});
+  onFlat(t, COLUMNS(ITemperatureTable, NumTemperatures, Temperature, Property));
 }
 void Session::onFlatTable(IDepthTable& t) {
-  using T = IDepthTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumDepths", &T::getNumDepths, &T::setNumDepths, "setDepth", &T::getDepth,
-                      &T::setDepth, "setProperty", &T::getProperty, &T::setProperty});
+  onFlat(t, COLUMNS(IDepthTable, NumDepths, Depth, Property));
 }
 void Session::onFlatTable(IKValueTable& t) {
-  using T = IKValueTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumPressures", &T::getNumPressures, &T::setNumPressures, "setPressure",
-                      &T::getPressure, &T::setPressure, "setKValue", &T::getKValue, &T::setKValue});
+  onFlat(t, COLUMNS(IKValueTable, NumPressures, Pressure, KValue));
 }
 void Session::onFlatTable(IOilViscosityIndexTable& t) {
-  using T = IOilViscosityIndexTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumMolefractions", &T::getNumMolefractions, &T::setNumMolefractions,
-                      "setMoleFraction", &T::getMoleFraction, &T::setMoleFraction,
-                      "setOilViscosityIndex", &T::getOilViscosityIndex, &T::setOilViscosityIndex});
+  onFlat(t, COLUMNS(IOilViscosityIndexTable, NumMolefractions, MoleFraction, OilViscosityIndex));
 }
 
 // The depth-table operations.
