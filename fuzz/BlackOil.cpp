@@ -42,13 +42,8 @@ void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
     if (table == nullptr && getGas() != nullptr) table = &refs.same(gasKey, *getGas(), getGas);
     if (table != nullptr) onGasTable(*table);
   };
-  auto const solvent = [&] {
-    if (S* table = getSolvent()) onSizedTable(refs.same(solventKey, *table), solventFields);
-  };
-  auto const miscibility = [&] {
-    if (M* table = getMiscibility()) {
-      onSizedTable(refs.same(miscibilityKey, *table), miscibilityFields);
-    }
+  auto const sized = [&](auto* table, std::string const& k, auto const& fields) {
+    if (table != nullptr) onSizedTable(refs.same(k, *table), fields);
   };
   auto const deleteOne = [&] {
     in.flag() ? m.deleteSolventTable() : m.deleteMiscibilityTable();
@@ -74,8 +69,8 @@ void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
           {"densities", densities},
           {nullptr, oil, 2},
           {nullptr, gas},
-          {nullptr, solvent},
-          {nullptr, miscibility}});
+          {nullptr, [&] { sized(getSolvent(), solventKey, solventFields); }},
+          {nullptr, [&] { sized(getMiscibility(), miscibilityKey, miscibilityFields); }}});
 }
 
 // A table of one sized column set (solvent, miscibility): its size, or one of `fields`.
@@ -139,7 +134,7 @@ void Session::onTwoLevelTable(T& t, Columns<T> const& c) {
                   {"get", get},
                   {nullptr, clone},
                   {nullptr, fill},
-                  {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
+                  {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onOilTable(IOilTable& t) {

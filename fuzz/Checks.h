@@ -84,10 +84,12 @@ void sameOnTwin(char const* what, Std const& t, Call call) {
   if (run(direct) != run(walked)) fail(what, "answers otherwise than through the interface");
 }
 
-// Partial effects excused by the length error of a negative stored count (the flat
-// tables resize their rows before the values refuse a negative width).
-inline bool isLengthError(std::exception const& e) {
-  return typeid(e) == typeid(std::length_error);
+// Excuses the partial effect of a call that fails with the length error of a negative
+// count (the flat tables resize their rows before the values refuse a negative width).
+inline auto lengthErrorIf(bool negative) {
+  return [negative](std::exception const& e) {
+    return negative && typeid(e) == typeid(std::length_error);
+  };
 }
 
 // Objects handed out so far, by a key naming their path from the registry. An object

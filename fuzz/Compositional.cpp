@@ -33,22 +33,20 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
     refs.forget(path(key, "component", gone));
   };
   auto const getComponent = [&] {
-    if (auto* c = fetch("getComponent", snap(m), [&] {
-          return &component(in.flag() ? m.getComponent(in.index()) : m.getComponent(name));
-        })) {
-      onComponent(*c);
-    }
+    auto* c = fetch("getComponent", snap(m), [&] {
+      return &component(in.flag() ? m.getComponent(in.index()) : m.getComponent(name));
+    });
+    if (c != nullptr) onComponent(*c);
   };
   auto const aqueous = [&] {
     int const index = in.index();
     int const how = in.pick(3);
-    if (auto* c = fetch("get aqueous-soluble component", snap(m), [&] {
-          return how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
-                 : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
-                            : &m.getAqueousSolubleComponent(index);
-        })) {
-      onAqueousComponent(*c);
-    }
+    auto* c = fetch("get aqueous-soluble component", snap(m), [&] {
+      return how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
+             : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
+                        : &m.getAqueousSolubleComponent(index);
+    });
+    if (c != nullptr) onAqueousComponent(*c);
   };
   auto const bics = [&] {
     int const n = in.pick(8) == 0 ? in.index() : 1 + in.pick(3);
@@ -76,15 +74,14 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
   };
   auto const kValueTable = [&] {
     int const which = in.pick(3);
-    if (auto* table = fetch("get K-value table", snap(m), [&]() -> IKValueTable* {
-          if (which == 0) return &m.getSimpleKValueTable();
-          if (which == 1) {
-            return &m.getTemperatureKValueTable(chooseName(in, m.getTemperatureKValueTableNames()));
-          }
-          return &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
-        })) {
-      onFlatTable(*table);
-    }
+    auto* table = fetch("get K-value table", snap(m), [&]() -> IKValueTable* {
+      if (which == 0) return &m.getSimpleKValueTable();
+      if (which == 1) {
+        return &m.getTemperatureKValueTable(chooseName(in, m.getTemperatureKValueTableNames()));
+      }
+      return &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
+    });
+    if (table != nullptr) onFlatTable(*table);
   };
   auto const viscosityIndexTable = [&] {
     if (auto* table = getViscosityIndex()) {
@@ -93,9 +90,8 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
   };
   auto const reaction = [&] {
     unsigned long long const index = in.size();
-    if (auto* r = fetch("getReaction", snap(m), [&] { return &m.getReaction(index); })) {
-      onReaction(*r);
-    }
+    auto* r = fetch("getReaction", snap(m), [&] { return &m.getReaction(index); });
+    if (r != nullptr) onReaction(*r);
   };
   auto const setting = [&] {
     Args const a{0, in.value(), in.enumValue()};
@@ -166,7 +162,7 @@ void Session::onComponent(IComponent& c) {
           {"getProperty", [&] { c.getProperty(property); }},
           {nullptr, [&](int k) { set(c, byPhase[k], a); }, 2},
           {nullptr, choices},
-          {nullptr, [&] { aqueous ? exerciseCopies(*aqueous, false) : exerciseCopies(c, false); }},
+          {nullptr, [&] { aqueous ? exerciseCopies(aqueous, false) : exerciseCopies(&c, false); }},
           {nullptr, [&] {
              if (aqueous != nullptr) onAqueousComponent(*aqueous);
            }}});
@@ -242,7 +238,7 @@ void Session::onSolubilityTable(ISolubilityTable& t) {
         }},
        {"solubility scalars", scalars},
        {nullptr, fill},
-       {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
+       {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onReaction(IReaction& r) {
@@ -258,8 +254,7 @@ void Session::onReaction(IReaction& r) {
     int const n = in.count();
     // A negative count is stored before the arrays refuse it.
     attempt(
-        "reaction setNumComponents", snap(r), [&] { r.setNumComponents(n); },
-        [&](std::exception const& error) { return n < 0 && isLengthError(error); });
+        "reaction setNumComponents", snap(r), [&] { r.setNumComponents(n); }, lengthErrorIf(n < 0));
     if (r.getNumComponents() != n) fail("reaction setNumComponents", "count not taken");
   };
   auto const reads = [&] {
@@ -298,7 +293,7 @@ void Session::onReaction(IReaction& r) {
                    {nullptr, rateLaw},
                    {"equilibrium", equilibrium, 2},
                    {nullptr, fill},
-                   {nullptr, [&] { exerciseCopies(r, false); }}});
+                   {nullptr, [&] { exerciseCopies(&r, false); }}});
 }
 
 }  // namespace fuzz

@@ -1,13 +1,10 @@
 // One fuzzer run: the decoded input, the registry under test, the children it has handed
-// out, and the handlers that drive each floor of the library.
-//
-// Each step takes its choices from the input and makes one call through attempt()
-// (Checks.h). The handlers live with their floor: Registry.cpp (the registry and what
-// every model shares), WaterInitial.cpp (water, initial conditions and the flat
-// row-by-component tables), BlackOil.cpp, Compositional.cpp, Surface.cpp (separators,
-// tracers, tracking) and Copies.cpp (deep copies and the value classes' own copies).
-// The plain setters are rows of a table (Field): a name, the setter and the getter that
-// must read back what was set.
+// out, and the handlers that drive each floor of the library. Each step draws its choices
+// from the input and makes one call through attempt() (Checks.h). The handlers live with
+// their floor: ApiSequenceFuzzer.cpp (the registry and what every model shares),
+// WaterInitial.cpp (water, initial conditions, the flat row-by-component tables),
+// BlackOil.cpp, Compositional.cpp, Surface.cpp (separators, tracers, tracking) and
+// Copies.cpp (deep copies and the value classes' own copies).
 #ifndef ORV_TESS_VARNAK_FUZZ_SESSION_H
 #define ORV_TESS_VARNAK_FUZZ_SESSION_H
 
@@ -18,6 +15,7 @@
 #include <set>
 #include <string>
 #include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "Checks.h"
@@ -167,9 +165,12 @@ struct Columns {
         "set" #Value, &T::get##Value, &T::set##Value                                   \
   }
 
-// Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp).
-template <class I>
-void exerciseCopies(I& object, bool takeOut);
+// Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp);
+// Copyable lists the interfaces of the value classes.
+using Copyable = std::variant<IBrinePropertyTable*, ITemperatureTable*, IDepthTable*, IKValueTable*,
+                              IOilViscosityIndexTable*, IOilTable*, IGasTable*, IComponent*,
+                              IAqueousSolubleComponent*, ISolubilityTable*, IReaction*>;
+void exerciseCopies(Copyable object, bool takeOut);
 
 // Picks one of `names`, or (when there are none, or now and then) a name from the input.
 std::string chooseName(Input& in, std::set<std::string> const& names);
@@ -236,13 +237,12 @@ class Session {
         excused...);
   }
 
-  // Registry.cpp
+  // ApiSequenceFuzzer.cpp
   void onRegistry();
   IFluidModel& rememberModel(IFluidModel& m);
   ITracerModel& rememberTracer(std::string const& name, ITracerModel& t);
   void onSomeFluidModel(int part);
-  void onFluidModelCommon(IFluidModel& m, std::string const& key);
-  void onFluidModelChild(IFluidModel& m, std::string const& key, int which);
+  void onFluidModel(IFluidModel& m, std::string const& key, int part);
   // WaterInitial.cpp; the flat tables' operations beyond the shared ones by overload.
   void onWater(IWaterProperties& w, std::string const& key);
   void onBrineTable(IBrinePropertyTable& t);
