@@ -222,11 +222,7 @@ void Session::onCopy() {
                 {nullptr, aqueous},
                 {nullptr, compositionalTables}});
   };
-  choose({}, {{nullptr,
-               [&] {
-                 refs.forget(targetKey);
-                 copyBoth("copy(IFluidModel)", &source, &target, flags);
-               }},
+  choose({}, {{nullptr, [&] { copyBoth("copy(IFluidModel)", &source, &target, flags); }, targetKey},
               {nullptr,
                [&] {
                  if (blackOil) refs.forget(targetKey);

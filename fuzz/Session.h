@@ -78,6 +78,8 @@ void checkStored(char const* name, V got, V set) {
   if (!stored) fail(name, "the value read back is not the one set");
 }
 
+// Keeps the setter out of deduction: its types follow from the getter's, which also picks
+// among overloaded setters.
 template <class T>
 struct NotDeduced {
   using type = T;

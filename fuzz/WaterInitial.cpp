@@ -67,21 +67,20 @@ void Session::onBrineTable(IBrinePropertyTable& t) {
                FIELD(B, SaltConcentration), FIELD(B, BrineSurfaceDensity),
                FIELD(B, FormationVolumeFactor), FIELD(B, Compressibility), FIELD(B, Viscosity));
   Args const a{in.index(), in.value()};
-  int const call = in.pick(11);
-  if (call >= 1 && call <= 7) return set(t, fields[call - 1], a);
-  if (call == 0) return resize(t, "setTableSize", &B::setTableSize, &B::getTableSize);
-  if (call == 8) {
-    attempt("getViscosibility", snap(t), [&] { t.getViscosibility(a.index); });
-  } else if (call == 9) {
+  auto const fill = [&] {
     int const rows = 1 + in.pick(5);
     t.setTableSize(rows);
     for (int row = 0; row < rows; ++row) {
       t.setSaltConcentration(row, 0.5 * row);
       t.setViscosity(row, in.value());
     }
-  } else {
-    exerciseCopies(&t, in.pick(4) == 0);
-  }
+  };
+  choose(snap(t),
+         {{nullptr, [&] { resize(t, "setTableSize", &B::setTableSize, &B::getTableSize); }},
+          {nullptr, [&](int k) { set(t, fields[k], a); }, 7},
+          {"getViscosibility", [&] { t.getViscosibility(a.index); }},
+          {nullptr, fill},
+          {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) {
@@ -174,14 +173,8 @@ void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidt
     std::snprintf(text, sizeof text, "%a", v);
     return std::isnan(v) ? std::string("nan") : std::string(text);  // any NaN reads alike
   };
-  auto const truncated = [&](IDepthTable& x) {
-    truncate(x, depth, a, b);
-    return std::string();
-  };
-  auto const normalized = [&](IDepthTable& x) {
-    normalizeComposition(x, index);
-    return std::string();
-  };
+  auto const truncated = [&](IDepthTable& x) { truncate(x, depth, a, b); };
+  auto const normalized = [&](IDepthTable& x) { normalizeComposition(x, index); };
   if (typeid(t) == typeid(StdDepthTable)) {  // read directly: each operation as on a twin
     auto const& own = static_cast<StdDepthTable const&>(t);
     sameOnTwin<IDepthTable>("interpolate", own, interpolated);
