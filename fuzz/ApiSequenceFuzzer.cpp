@@ -1,15 +1,7 @@
-// libFuzzer target: a host's whole life with a fluid description, as a call sequence.
-//
-// Each input decodes into up to kMaxSteps calls on one StdFluidModels registry and the
-// objects below it: make, get, set, resize, delete, copy, clone, interpolate, truncate,
-// normalise and the table analyses, with names, keys, indices, counts and values drawn
-// from the input (negative and extreme ones included). Every call goes through
-// attempt() (Checks.h): exceptions must be the library's standard types with a message,
-// and a failed call must leave its object as it was. Children are reached through their
-// owners by key, or at times through the reference handed out earlier, so that a
-// reference the library ought to keep valid but does not is caught by AddressSanitizer.
-// This file holds the run and the registry's floor: the registry, and the parts every
-// fluid model shares.
+// libFuzzer target: a host's whole life with a fluid description, as a sequence of up to
+// kMaxSteps calls on one StdFluidModels registry and everything below it (Session.h says
+// how calls are drawn, Checks.h how they are checked). This file holds the run and the
+// registry's floor: the registry, and the parts every fluid model shares.
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -41,23 +33,11 @@ std::vector<double> rowKeys(Input& in, int rows) {
 void Session::run() {
   for (int step = 0; step < kMaxSteps && !in.empty(); ++step) {
     // Each part of a description about equally often, however deep it lies.
-    switch (in.pick(12)) {
-      case 0:
-        onRegistry();
-        break;
-      case 1:
-        onSomeSeparatorModel();
-        break;
-      case 2:
-        onSomeTracerModel();
-        break;
-      case 3:
-        onCopy();
-        break;
-      default:
-        onSomeFluidModel(in.pick(8));
-        break;
-    }
+    choose({}, {{nullptr, [&] { onRegistry(); }},
+                {nullptr, [&] { onSomeSeparatorModel(); }},
+                {nullptr, [&] { onSomeTracerModel(); }},
+                {nullptr, [&] { onCopy(); }},
+                {nullptr, [&] { onSomeFluidModel(in.pick(8)); }, 8}});
     refs.verify();
   }
   // Everything stays readable to the end.
@@ -67,6 +47,7 @@ void Session::run() {
 void Session::onRegistry() {
   std::string const name = in.name();
   bool const unique = in.flag();
+  std::string const tracer = path("", "tracer", name);
   auto const tracking = [&] {
     if (ITrackingModel* t = registry.getTrackingModel()) onTracking(*t);
   };
@@ -97,11 +78,7 @@ void Session::onRegistry() {
           std::string const gone = chooseName(in, registry.getSeparatorModelNames());
           registry.deleteSeparatorModel(gone, in.size());
         }},
-       {"makeTracerModel",
-        [&] {
-          refs.forget(path("", "tracer", name));
-          rememberTracer(name, registry.makeTracerModel(name));
-        }},
+       {"makeTracerModel", [&] { rememberTracer(name, registry.makeTracerModel(name)); }, tracer},
        {"deleteTracerModel",
         [&] {
           std::string const gone = chooseName(in, registry.getTracerModelNames());
@@ -131,17 +108,11 @@ ITracerModel& Session::rememberTracer(std::string const& name, ITracerModel& t) 
 void Session::onSomeFluidModel(int part) {
   std::string const name = chooseName(in, registry.getFluidModelNames());
   std::string const key = path("", "fluid", name);
-  IFluidModel* model = in.flag() ? refs.recorded<IFluidModel>(key) : nullptr;
-  if (model == nullptr) {
-    attempt(
-        "getFluidModel", [] { return std::string(); },
-        [&] { model = &rememberModel(registry.getFluidModel(name)); });
-  }
+  auto* model = reach<IFluidModel>("getFluidModel", nothing, key,
+                                   [&] { return &rememberModel(registry.getFluidModel(name)); });
   if (model == nullptr) return;
-  if (part == 0) {
-    onFluidModelCommon(*model, key);
-  } else if (part <= 3) {
-    onFluidModelChild(*model, key, part - 1);
+  if (part <= 3) {
+    onFluidModel(*model, key, part);
   } else if (auto* blackOil = dynamic_cast<IBlackOilModel*>(model)) {
     onBlackOil(*blackOil, key);
   } else if (auto* compositional = dynamic_cast<ICompositionalModel*>(model)) {
@@ -149,9 +120,34 @@ void Session::onSomeFluidModel(int part) {
   }
 }
 
-void Session::onFluidModelCommon(IFluidModel& m, std::string const& key) {
-  std::string const water = key + "water:/";
+void Session::onFluidModel(IFluidModel& m, std::string const& key, int part) {
   using P = IFluidModel::TemperatureTableProperty;
+  std::string const water = key + "water:/";
+  auto const getWater = [&m] { return m.getWaterProperties(); };
+  if (part == 1) {
+    if (IWaterProperties* w = getWater()) onWater(refs.same(water, *w, getWater), water);
+    return;
+  }
+  if (part == 2) {
+    std::string const name = chooseName(in, m.getInitialConditionNames());
+    std::string const icKey = path(key, "ic", name);
+    auto* ic = reach<IInitialCondition>("getInitialCondition", snap(m), icKey, [&] {
+      return &refs.same(icKey, m.getInitialCondition(name),
+                        [&m, name] { return &m.getInitialCondition(name); });
+    });
+    if (ic != nullptr) onInitialCondition(*ic, icKey);
+    return;
+  }
+  if (part == 3) {
+    auto const p = static_cast<P>(in.tableKey());
+    std::string const ttKey = path(key, "tt", std::to_string(static_cast<int>(p)));
+    auto* table = reach<ITemperatureTable>("getTemperatureTable", snap(m), ttKey, [&] {
+      return &refs.same(ttKey, m.getTemperatureTable(p),
+                        [&m, p] { return &std::as_const(m).getTemperatureTable(p); });
+    });
+    if (table != nullptr) onFlatTable(*table);
+    return;
+  }
   // A copy of the model, as a host may make one for itself, and (at times) back:
   // assignment replaces all but the temperature tables.
   auto const copies = [&] {
@@ -167,75 +163,32 @@ void Session::onFluidModelCommon(IFluidModel& m, std::string const& key) {
       rememberModel(m);
     }
   };
-  choose(snap(m),
-         {{"makeWaterProperties",
-           [&] {
-             refs.forget(water);
-             refs.same(water, m.makeWaterProperties(), [&m] { return m.getWaterProperties(); });
-           }},
-          {"deleteWaterProperties",
-           [&] {
-             m.deleteWaterProperties();
-             refs.forget(water);
-           }},
-          {"makeInitialCondition",
-           [&] {
-             IInitialCondition& ic = m.makeInitialCondition(in.name());
-             std::string const made = ic.getName();
-             refs.same(path(key, "ic", made), ic,
-                       [&m, made] { return &m.getInitialCondition(made); });
-           }},
-          {"deleteInitialCondition",
-           [&] {
-             std::string const name = chooseName(in, m.getInitialConditionNames());
-             m.deleteInitialCondition(name);
-             refs.forget(path(key, "ic", name));
-           }},
-          {"const getTemperatureTable",
-           [&] { std::as_const(m).getTemperatureTable(static_cast<P>(in.tableKey())); }},
-          {"deleteTemperatureTable",
-           [&] {
-             int const property = in.tableKey();
-             m.deleteTemperatureTable(static_cast<P>(property));
-             refs.forget(path(key, "tt", std::to_string(property)));
-           }},
-          {"const getInitialCondition", [&] { std::as_const(m).getInitialCondition(in.name()); }},
-          {nullptr, copies, 3}});
-}
-
-// A child of the model: 0 its water, 1 an initial condition, 2 a temperature table.
-void Session::onFluidModelChild(IFluidModel& m, std::string const& key, int which) {
-  if (which == 0) {
-    if (IWaterProperties* water = m.getWaterProperties()) {
-      onWater(refs.same(key + "water:/", *water, [&m] { return m.getWaterProperties(); }),
-              key + "water:/");
-    }
-    return;
-  }
-  if (which == 1) {
-    std::string const name = chooseName(in, m.getInitialConditionNames());
-    std::string const icKey = path(key, "ic", name);
-    IInitialCondition* ic = in.flag() ? refs.recorded<IInitialCondition>(icKey) : nullptr;
-    if (ic == nullptr) {
-      attempt("getInitialCondition", snap(m), [&] {
-        ic = &refs.same(icKey, m.getInitialCondition(name),
-                        [&m, name] { return &m.getInitialCondition(name); });
-      });
-    }
-    if (ic != nullptr) onInitialCondition(*ic, icKey);
-    return;
-  }
-  int const property = in.tableKey();
-  std::string const ttKey = path(key, "tt", std::to_string(property));
-  ITemperatureTable* table = in.flag() ? refs.recorded<ITemperatureTable>(ttKey) : nullptr;
-  if (table == nullptr) {
-    attempt("getTemperatureTable", snap(m), [&] {
-      auto const p = static_cast<IFluidModel::TemperatureTableProperty>(property);
-      table = &refs.same(ttKey, m.getTemperatureTable(p),
-                         [&m, p] { return &std::as_const(m).getTemperatureTable(p); });
-    });
-  }
-  if (table != nullptr) onFlatTable(*table);
+  choose(
+      snap(m),
+      {{"makeWaterProperties", [&] { refs.same(water, m.makeWaterProperties(), getWater); }, water},
+       {"deleteWaterProperties", [&] { m.deleteWaterProperties(); }, water},
+       {"makeInitialCondition",
+        [&] {
+          IInitialCondition& ic = m.makeInitialCondition(in.name());
+          std::string const made = ic.getName();
+          refs.same(path(key, "ic", made), ic, [&m, made] { return &m.getInitialCondition(made); });
+        }},
+       {"deleteInitialCondition",
+        [&] {
+          std::string const name = chooseName(in, m.getInitialConditionNames());
+          m.deleteInitialCondition(name);
+          refs.forget(path(key, "ic", name));
+        }},
+       {"const getTemperatureTable",
+        [&] { std::as_const(m).getTemperatureTable(static_cast<P>(in.tableKey())); }},
+       {"deleteTemperatureTable",
+        [&] {
+          int const property = in.tableKey();
+          m.deleteTemperatureTable(static_cast<P>(property));
+          refs.forget(path(key, "tt", std::to_string(property)));
+        }},
+       {"const getInitialCondition", [&] { std::as_const(m).getInitialCondition(in.name()); }},
+       {nullptr, copies, 3}});
 }
 
 }  // namespace fuzz

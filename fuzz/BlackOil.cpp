@@ -42,13 +42,8 @@ void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
     if (table == nullptr && getGas() != nullptr) table = &refs.same(gasKey, *getGas(), getGas);
     if (table != nullptr) onGasTable(*table);
   };
-  auto const solvent = [&] {
-    if (S* table = getSolvent()) onSizedTable(refs.same(solventKey, *table), solventFields);
-  };
-  auto const miscibility = [&] {
-    if (M* table = getMiscibility()) {
-      onSizedTable(refs.same(miscibilityKey, *table), miscibilityFields);
-    }
+  auto const sized = [&](auto* table, std::string const& k, auto const& fields) {
+    if (table != nullptr) onSizedTable(refs.same(k, *table), fields);
   };
   auto const deleteOne = [&] {
     in.flag() ? m.deleteSolventTable() : m.deleteMiscibilityTable();
@@ -74,8 +69,8 @@ void Session::onBlackOil(IBlackOilModel& m, std::string const& key) {
           {"densities", densities},
           {nullptr, oil, 2},
           {nullptr, gas},
-          {nullptr, solvent},
-          {nullptr, miscibility}});
+          {nullptr, [&] { sized(getSolvent(), solventKey, solventFields); }},
+          {nullptr, [&] { sized(getMiscibility(), miscibilityKey, miscibilityFields); }}});
 }
 
 // A table of one sized column set (solvent, miscibility): its size, or one of `fields`.
@@ -87,42 +82,26 @@ void Session::onSizedTable(T& t, std::vector<Field<T>> const& fields) {
   set(t, fields[static_cast<std::size_t>(call - 1)], a);
 }
 
-namespace {
-
-// The calls by which the oil and gas tables differ: the saturated rows' key (solution
-// gas-oil ratio of oil, pressure of gas) and the undersaturated entries' key (pressure
-// of oil, vaporised oil-gas ratio of gas).
+// The two-level table operations, for oil and gas tables: the saturated rows (by solution
+// gas-oil ratio of oil, by pressure of gas) and their undersaturated entries (by pressure of
+// oil, by vaporised oil-gas ratio of gas).
 template <class T>
-struct Levels {
-  char const* keyName;
-  double (T::*key)(int) const;
-  void (T::*setKey)(int, double);
-  char const* entryName;
-  double (T::*entry)(int, int) const;
-  void (T::*setEntry)(int, int, double);
-};
-
-}  // namespace
-
-// The two-level table operations, for oil and gas tables.
-template <class T, class L>
-void Session::onTwoLevelTable(T& t, L const& levels) {
+void Session::onTwoLevelTable(T& t, Columns<T> const& c) {
   auto const before = snap(t);
   int const s = in.index();
   int const u = in.index();
   Args const a{s, in.value(), 0, u};
-  Field<T> const fields[] = {field(levels.keyName, levels.setKey, levels.key),
-                             field(levels.entryName, levels.setEntry, levels.entry),
-                             FIELD(T, FormationVolumeFactor), FIELD(T, Viscosity),
-                             FIELD(T, SurfaceDensity)};
+  Field<T> const fields[] = {
+      field(c.keyName, c.setKey, c.key), field(c.valueName, c.setValue, c.value),
+      FIELD(T, FormationVolumeFactor), FIELD(T, Viscosity), FIELD(T, SurfaceDensity)};
   auto const undersaturatedSize = [&] {
     int const n = in.count();
     t.setUndersaturatedSize(s, n);
     if (t.getUndersaturatedSize(s) != n) fail("setUndersaturatedSize", "size not taken");
   };
   auto const get = [&] {
-    (t.*levels.key)(s);
-    (t.*levels.entry)(s, u);
+    (t.*c.key)(s);
+    (t.*c.value)(s, u);
     t.getViscosity(s, u);
   };
   // A clone is an independent table of the same kind with the same content.
@@ -135,42 +114,34 @@ void Session::onTwoLevelTable(T& t, L const& levels) {
   // Sized and filled as a host fills it; every call is valid.
   auto const fill = [&] {
     int const rows = 1 + in.pick(4);
-    t.setSaturatedSize(rows);
+    (t.*c.setRows)(rows);
     std::vector<double> const keys = rowKeys(in, rows);
     for (int row = 0; row < rows; ++row) {
-      (t.*levels.setKey)(row, keys[static_cast<std::size_t>(row)]);
+      (t.*c.setKey)(row, keys[static_cast<std::size_t>(row)]);
       int const entries = in.pick(5);
       t.setUndersaturatedSize(row, entries);
       std::vector<double> const pressures = rowKeys(in, entries);
       for (int e = 0; e < entries; ++e) {
-        (t.*levels.setEntry)(row, e, pressures[static_cast<std::size_t>(e)]);
+        (t.*c.setValue)(row, e, pressures[static_cast<std::size_t>(e)]);
         t.setFormationVolumeFactor(row, e, in.flag() ? 1.2 - 0.01 * e : in.value());
         t.setViscosity(row, e, in.flag() ? 0.8 + 0.02 * e : in.value());
       }
     }
   };
-  choose(before,
-         {{nullptr,
-           [&] { resize(t, "setSaturatedSize", &T::setSaturatedSize, &T::getSaturatedSize); }},
-          {"setUndersaturatedSize", undersaturatedSize},
-          {nullptr, [&] { set(t, fields[0], a); }},
-          {nullptr, [&] { set(t, fields[1], a); }},
-          {nullptr, [&] { set(t, fields[2], a); }},
-          {nullptr, [&] { set(t, fields[3], a); }},
-          {nullptr, [&] { set(t, fields[4], a); }},
-          {"get", get},
-          {nullptr, clone},
-          {nullptr, fill},
-          {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
+  choose(before, {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows); }},
+                  {"setUndersaturatedSize", undersaturatedSize},
+                  {nullptr, [&](int k) { set(t, fields[k], a); }, 5},
+                  {"get", get},
+                  {nullptr, clone},
+                  {nullptr, fill},
+                  {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onOilTable(IOilTable& t) {
   auto const before = snap(t);
   int const part = in.pick(4);
   if (part >= 2) {
-    return onTwoLevelTable(t, Levels<IOilTable>{"setGasOilRatio", &IOilTable::getGasOilRatio,
-                                                &IOilTable::setGasOilRatio, "setPressure",
-                                                &IOilTable::getPressure, &IOilTable::setPressure});
+    return onTwoLevelTable(t, COLUMNS(IOilTable, SaturatedSize, GasOilRatio, Pressure));
   }
   if (part == 0) {
     double dissolved = 0.0;
@@ -212,10 +183,7 @@ void Session::onOilTable(IOilTable& t) {
 
 void Session::onGasTable(IGasTable& t) {
   if (in.pick(4) != 0) {
-    return onTwoLevelTable(
-        t, Levels<IGasTable>{"setPressure", &IGasTable::getPressure, &IGasTable::setPressure,
-                             "setOilGasRatio", &IGasTable::getOilGasRatio,
-                             &IGasTable::setOilGasRatio});
+    return onTwoLevelTable(t, COLUMNS(IGasTable, SaturatedSize, Pressure, OilGasRatio));
   }
   double vaporized = 0.0;
   double dew = 0.0;

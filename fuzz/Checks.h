@@ -40,8 +40,10 @@ inline bool isInterfaceException(std::exception const& e) {
 // Runs `call()`. `observe()` gives the snapshot of what the call must leave unchanged
 // when it fails; `allowed(e)` says whether the failure `e` is one whose documented
 // partial effect excuses a change. Returns true when the call succeeded.
-template <class Observe, class Call, class Allowed>
-bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
+template <class Observe, class Call, class Allowed = bool (*)(std::exception const&)>
+bool attempt(
+    char const* what, Observe observe, Call call,
+    Allowed allowed = [](std::exception const&) { return false; }) {
   std::string const before = observe();
   try {
     call();
@@ -59,14 +61,10 @@ bool attempt(char const* what, Observe observe, Call call, Allowed allowed) {
   return false;
 }
 
-template <class Observe, class Call>
-bool attempt(char const* what, Observe observe, Call call) {
-  return attempt(what, observe, call, [](std::exception const&) { return false; });
-}
-
 // The library reads its own classes directly and a class derived from one (Twin<Std>,
 // which adds nothing) through its interface. sameOnTwin runs `call` on a copy of `t` and on
-// a twin of it: answers (as strings), exceptions and the objects left must be the same.
+// a twin of it: answers (as strings, if any), exceptions and the objects left must be the
+// same.
 template <class Std>
 struct Twin : Std {
   explicit Twin(Std const& from) : Std(from) {}
@@ -76,7 +74,11 @@ void sameOnTwin(char const* what, Std const& t, Call call) {
   auto const run = [&call](I& x) {
     std::string s;
     try {
-      s = call(x);
+      if constexpr (std::is_void_v<decltype(call(x))>) {
+        call(x);
+      } else {
+        s = call(x);
+      }
     } catch (std::exception const& e) {
       s = std::string(typeid(e).name()) + ": " + e.what();
     }
@@ -87,10 +89,12 @@ void sameOnTwin(char const* what, Std const& t, Call call) {
   if (run(direct) != run(walked)) fail(what, "answers otherwise than through the interface");
 }
 
-// Partial effects excused by the length error of a negative stored count (the flat
-// tables resize their rows before the values refuse a negative width).
-inline bool isLengthError(std::exception const& e) {
-  return typeid(e) == typeid(std::length_error);
+// Excuses the partial effect of a call that fails with the length error of a negative
+// count (the flat tables resize their rows before the values refuse a negative width).
+inline auto lengthErrorIf(bool negative) {
+  return [negative](std::exception const& e) {
+    return negative && typeid(e) == typeid(std::length_error);
+  };
 }
 
 // Objects handed out so far, by a key naming their path from the registry. An object

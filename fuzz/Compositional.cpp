@@ -33,26 +33,25 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
     refs.forget(path(key, "component", gone));
   };
   auto const getComponent = [&] {
-    IComponent* c = nullptr;
-    attempt("getComponent", snap(m),
-            [&] { c = &component(in.flag() ? m.getComponent(in.index()) : m.getComponent(name)); });
+    auto* c = fetch("getComponent", snap(m), [&] {
+      return &component(in.flag() ? m.getComponent(in.index()) : m.getComponent(name));
+    });
     if (c != nullptr) onComponent(*c);
   };
   auto const aqueous = [&] {
-    IAqueousSolubleComponent* c = nullptr;
     int const index = in.index();
     int const how = in.pick(3);
-    attempt("get aqueous-soluble component", snap(m), [&] {
-      c = how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
-          : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
-                     : &m.getAqueousSolubleComponent(index);
+    auto* c = fetch("get aqueous-soluble component", snap(m), [&] {
+      return how == 0   ? &m.getComponentAsAqueousSolubleComponent(index)
+             : how == 1 ? &m.getComponentAsAqueousSolubleComponent(name)
+                        : &m.getAqueousSolubleComponent(index);
     });
     if (c != nullptr) onAqueousComponent(*c);
   };
   auto const bics = [&] {
     int const n = in.pick(8) == 0 ? in.index() : 1 + in.pick(3);
-    IBinaryInteractionCoefficients* b = nullptr;
-    attempt("get BICs", snap(m), [&] { b = in.flag() ? &m.getBICs() : &m.getAqueousBICs(n); });
+    auto* b =
+        fetch("get BICs", snap(m), [&] { return in.flag() ? &m.getBICs() : &m.getAqueousBICs(n); });
     if (b == nullptr) return;
     int const i = in.pairIndex();
     int const j = in.pairIndex();
@@ -74,15 +73,13 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
     }
   };
   auto const kValueTable = [&] {
-    IKValueTable* table = nullptr;
     int const which = in.pick(3);
-    attempt("get K-value table", snap(m), [&] {
-      table =
-          which == 0 ? &m.getSimpleKValueTable()
-          : which == 1
-              ? static_cast<IKValueTable*>(&m.getTemperatureKValueTable(
-                    chooseName(in, m.getTemperatureKValueTableNames())))
-              : &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
+    auto* table = fetch("get K-value table", snap(m), [&]() -> IKValueTable* {
+      if (which == 0) return &m.getSimpleKValueTable();
+      if (which == 1) {
+        return &m.getTemperatureKValueTable(chooseName(in, m.getTemperatureKValueTableNames()));
+      }
+      return &m.getCompositionKValueTable(chooseName(in, m.getCompositionKValueTableNames()));
     });
     if (table != nullptr) onFlatTable(*table);
   };
@@ -93,8 +90,7 @@ void Session::onCompositional(ICompositionalModel& m, std::string const& key) {
   };
   auto const reaction = [&] {
     unsigned long long const index = in.size();
-    IReaction* r = nullptr;
-    attempt("getReaction", snap(m), [&] { r = &m.getReaction(index); });
+    auto* r = fetch("getReaction", snap(m), [&] { return &m.getReaction(index); });
     if (r != nullptr) onReaction(*r);
   };
   auto const setting = [&] {
@@ -143,211 +139,161 @@ void Session::flatExtra(IKValueTable& t, Observe const&, bool) {
 
 void Session::onComponent(IComponent& c) {
   using C = IComponent;
-  auto const before = snap(c);
+  static auto const byPhase = fieldsOf(FIELD(C, DensityType), FIELD(C, ViscosityType));
   auto const property = static_cast<C::Property>(in.propertyKey());
-  Args const a{0, in.value(), in.enumValue()};
-  auto const phase = static_cast<C::PhaseType>(in.pick(5) - 1);
-  switch (in.pick(8)) {
-    case 0:
-      attempt("setProperty", before, [&] {
-        c.setProperty(property, *a.value);
-        if (!c.hasProperty(property)) fail("setProperty", "not stored");
-        checkStored("setProperty", c.getProperty(property), *a.value);
-      });
-      break;
-    case 1:
-      attempt("deleteProperty", before, [&] { c.deleteProperty(property); });
-      break;
-    case 2:
-      attempt("getProperty", before, [&] { c.getProperty(property); });
-      break;
-    case 3:
-      attempt("setDensityType", before, [&] {
-        c.setDensityType(phase, static_cast<C::DensityType>(a.integer));
-        checkStored("setDensityType", c.getDensityType(phase),
-                    static_cast<C::DensityType>(a.integer));
-      });
-      break;
-    case 4:
-      attempt("setViscosityType", before, [&] {
-        c.setViscosityType(phase, static_cast<C::ViscosityType>(a.integer));
-        checkStored("setViscosityType", c.getViscosityType(phase),
-                    static_cast<C::ViscosityType>(a.integer));
-      });
-      break;
-    case 5:
-      setAll("modelling choices", c,
-             {FIELD(C, VolatilityType), FIELD(C, CompressibilityType),
-              FIELD(C, OilViscosityCorrelation), FIELD(C, OilViscosityCorrelationUsage)},
-             a);
-      break;
-    case 6:
-      if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) {
-        exerciseCopies(*aqueous, false);
-      } else {
-        exerciseCopies(c, false);
-      }
-      break;
-    default:
-      if (auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c)) onAqueousComponent(*aqueous);
-      break;
-  }
+  double const v = in.value();
+  int const e = in.enumValue();
+  Args const a{in.pick(5) - 1, v, e};  // the phase, the value, the type
+  auto* aqueous = dynamic_cast<IAqueousSolubleComponent*>(&c);
+  auto const setProperty = [&] {
+    c.setProperty(property, v);
+    if (!c.hasProperty(property)) fail("setProperty", "not stored");
+    checkStored("setProperty", c.getProperty(property), v);
+  };
+  auto const choices = [&] {
+    setAll("modelling choices", c,
+           {FIELD(C, VolatilityType), FIELD(C, CompressibilityType),
+            FIELD(C, OilViscosityCorrelation), FIELD(C, OilViscosityCorrelationUsage)},
+           a);
+  };
+  choose(snap(c),
+         {{"setProperty", setProperty},
+          {"deleteProperty", [&] { c.deleteProperty(property); }},
+          {"getProperty", [&] { c.getProperty(property); }},
+          {nullptr, [&](int k) { set(c, byPhase[k], a); }, 2},
+          {nullptr, choices},
+          {nullptr, [&] { aqueous ? exerciseCopies(aqueous, false) : exerciseCopies(&c, false); }},
+          {nullptr, [&] {
+             if (aqueous != nullptr) onAqueousComponent(*aqueous);
+           }}});
 }
 
 void Session::onAqueousComponent(IAqueousSolubleComponent& c) {
-  using Make = std::function<ISolubilityTable&()>;
   std::string const name = in.name();
-  std::pair<char const*, Make> const calls[] = {
-      {"makeSolubilityTable", [&]() -> ISolubilityTable& { return c.makeSolubilityTable(); }},
-      {"makeSolubilityWaterPropertiesTable",
-       [&]() -> ISolubilityTable& { return c.makeSolubilityWaterPropertiesTable(); }},
-      {"makeTemperatureSolubilityTable",
-       [&]() -> ISolubilityTable& { return c.makeTemperatureSolubilityTable(name); }},
-      {"makeInteractionSolubilityTable",
-       [&]() -> ISolubilityTable& { return c.makeInteractionSolubilityTable(name); }},
-      {"makeSaltSolubilityTable",
-       [&]() -> ISolubilityTable& { return c.makeSaltSolubilityTable(name); }},
-      {"getSolubilityTable", [&]() -> ISolubilityTable& { return c.getSolubilityTable(); }},
-      {"getSolubilityWaterPropertiesTable",
-       [&]() -> ISolubilityTable& { return c.getSolubilityWaterPropertiesTable(); }},
-      {"getTemperatureSolubilityTable",
-       [&]() -> ISolubilityTable& {
-         return c.getTemperatureSolubilityTable(
-             chooseName(in, c.getTemperatureSolubilityTableNames()));
-       }},
-      {"getInteractionSolubilityTable",
-       [&]() -> ISolubilityTable& {
-         return c.getInteractionSolubilityTable(
-             chooseName(in, c.getInteractionSolubilityTableNames()));
-       }},
-      {"getSaltSolubilityTable", [&]() -> ISolubilityTable& {
-         return c.getSaltSolubilityTable(chooseName(in, c.getSaltSolubilityTableNames()));
-       }}};
-  auto const& call = calls[in.pick(10)];
   ISolubilityTable* table = nullptr;
-  attempt(call.first, snap(c), [&] { table = &call.second(); });
+  auto const got = [&table](ISolubilityTable& t) { table = &t; };
+  choose(
+      snap(c),
+      {{"makeSolubilityTable", [&] { got(c.makeSolubilityTable()); }},
+       {"makeSolubilityWaterPropertiesTable", [&] { got(c.makeSolubilityWaterPropertiesTable()); }},
+       {"makeTemperatureSolubilityTable", [&] { got(c.makeTemperatureSolubilityTable(name)); }},
+       {"makeInteractionSolubilityTable", [&] { got(c.makeInteractionSolubilityTable(name)); }},
+       {"makeSaltSolubilityTable", [&] { got(c.makeSaltSolubilityTable(name)); }},
+       {"getSolubilityTable", [&] { got(c.getSolubilityTable()); }},
+       {"getSolubilityWaterPropertiesTable", [&] { got(c.getSolubilityWaterPropertiesTable()); }},
+       {"getTemperatureSolubilityTable",
+        [&] {
+          got(c.getTemperatureSolubilityTable(
+              chooseName(in, c.getTemperatureSolubilityTableNames())));
+        }},
+       {"getInteractionSolubilityTable",
+        [&] {
+          got(c.getInteractionSolubilityTable(
+              chooseName(in, c.getInteractionSolubilityTableNames())));
+        }},
+       {"getSaltSolubilityTable",
+        [&] { got(c.getSaltSolubilityTable(chooseName(in, c.getSaltSolubilityTableNames()))); }}});
   if (table != nullptr) onSolubilityTable(*table);
 }
 
 void Session::onSolubilityTable(ISolubilityTable& t) {
   using S = ISolubilityTable;
   using W = ISolubilityWaterPropertiesTable;
-  auto const before = snap(t);
+  static auto const columns = fieldsOf(FIELD(S, Pressure), FIELD(S, SolutionRatio));
+  static auto const waterColumns =
+      fieldsOf(FIELD(W, FormationVolume), FIELD(W, Viscosity), FIELD(W, Compressibility));
   Args const a{in.index(), in.value()};
   double const v = *a.value;
   auto* water = dynamic_cast<W*>(&t);
-  switch (in.pick(7)) {
-    case 0:
-      resize(t, "setNumPressures", &S::setNumPressures, &S::getNumPressures);
-      break;
-    case 1:
-      set(t, FIELD(S, Pressure), a);
-      break;
-    case 2:
-      set(t, FIELD(S, SolutionRatio), a);
-      break;
-    case 3:
-      if (water != nullptr) {
-        static auto const columns =
-            fieldsOf(FIELD(W, FormationVolume), FIELD(W, Viscosity), FIELD(W, Compressibility));
-        set(*water, columns[in.pick(3)], a);
-      }
-      break;
-    case 4:
-      attempt("solubility scalars", before, [&] {
-        if (auto* temperature = dynamic_cast<ITemperatureSolubilityTable*>(&t))
-          temperature->setTemperature(v);
-        if (auto* salt = dynamic_cast<ISaltSolubilityTable*>(&t)) {
-          salt->setSaltConcentration(v);
-          salt->setBrineSurfaceDensity(v);
-          salt->setRefSaltConcentration(v);
-        }
-        if (auto* interaction = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
-          interaction->setInteractionComponentName(in.name());
-          interaction->setInteractionComponentMoleFraction(v);
-        }
-      });
-      break;
-    case 5: {
-      int const rows = 1 + in.pick(5);
-      t.setNumPressures(rows);
-      std::vector<double> const pressures = rowKeys(in, rows);
-      for (int row = 0; row < rows; ++row) {
-        t.setPressure(row, pressures[static_cast<std::size_t>(row)]);
-        t.setSolutionRatio(row, in.value());
-        if (water != nullptr) water->setViscosity(row, in.value());
-      }
-      break;
+  auto const scalars = [&] {
+    if (auto* temperature = dynamic_cast<ITemperatureSolubilityTable*>(&t))
+      temperature->setTemperature(v);
+    if (auto* salt = dynamic_cast<ISaltSolubilityTable*>(&t)) {
+      salt->setSaltConcentration(v);
+      salt->setBrineSurfaceDensity(v);
+      salt->setRefSaltConcentration(v);
     }
-    default:
-      exerciseCopies(t, in.pick(4) == 0);
-      break;
-  }
+    if (auto* interaction = dynamic_cast<IInteractionSolubilityTable*>(&t)) {
+      interaction->setInteractionComponentName(in.name());
+      interaction->setInteractionComponentMoleFraction(v);
+    }
+  };
+  auto const fill = [&] {
+    int const rows = 1 + in.pick(5);
+    t.setNumPressures(rows);
+    std::vector<double> const pressures = rowKeys(in, rows);
+    for (int row = 0; row < rows; ++row) {
+      t.setPressure(row, pressures[static_cast<std::size_t>(row)]);
+      t.setSolutionRatio(row, in.value());
+      if (water != nullptr) water->setViscosity(row, in.value());
+    }
+  };
+  choose(
+      snap(t),
+      {{nullptr, [&] { resize(t, "setNumPressures", &S::setNumPressures, &S::getNumPressures); }},
+       {nullptr, [&](int k) { set(t, columns[k], a); }, 2},
+       {nullptr,
+        [&] {
+          if (water != nullptr) set(*water, waterColumns[in.pick(3)], a);
+        }},
+       {"solubility scalars", scalars},
+       {nullptr, fill},
+       {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onReaction(IReaction& r) {
   using R = IReaction;
-  auto const before = snap(r);
+  static auto const perComponent =
+      fieldsOf(FIELD(R, RateComponentOrder), FIELD(R, ReactantStoichiometricCoefficient),
+               FIELD(R, ProductStoichiometricCoefficient), FIELD(R, ReactingComponentPhase));
   int const c = in.index();
   double const v = in.value();
   int const e = in.enumValue();
   Args const a{c, v, e};
-  switch (in.pick(8)) {
-    case 0: {
-      int const n = in.count();
-      // A negative count is stored before the arrays refuse it.
-      attempt(
-          "reaction setNumComponents", before, [&] { r.setNumComponents(n); },
-          [&](std::exception const& error) { return n < 0 && isLengthError(error); });
-      if (r.getNumComponents() != n) fail("reaction setNumComponents", "count not taken");
-      break;
+  auto const count = [&] {
+    int const n = in.count();
+    // A negative count is stored before the arrays refuse it.
+    attempt(
+        "reaction setNumComponents", snap(r), [&] { r.setNumComponents(n); }, lengthErrorIf(n < 0));
+    if (r.getNumComponents() != n) fail("reaction setNumComponents", "count not taken");
+  };
+  auto const reads = [&] {
+    r.getReactingComponentPhaseAsString(c);
+    r.getRateComponentOrder(c);
+  };
+  auto const rateLaw = [&] {
+    setAll("rate law", r,
+           {FIELD(R, RateConstant), FIELD(R, MolarEnthalpy), FIELD(R, ActivationMolarEnergy),
+            FIELD(R, RatePorosityOrder)},
+           a);
+  };
+  auto const equilibrium = [&] {
+    r.setHasEquilibriumDeviationTerms(in.flag());
+    r.setEquilibriumModelType(e);
+    r.setEquilibriumLiquidComponentIndex(c);
+    r.setEquilibriumVapourComponentIndex(e);
+    r.setEquilibriumOrder(v);
+    r.setEquilibriumReactionDirection(static_cast<R::EquilibriumReactionDirection>(e));
+    r.getEquilibriumReactionDirectionAsString();
+    r.setEquilibriumKValueIndex(c);
+    r.setEquilibriumKValueCR_A(v);
+    r.setEquilibriumKValueCR_E(v);
+  };
+  auto const fill = [&] {
+    int const n = 1 + in.pick(5);
+    r.setNumComponents(n);
+    for (int k = 0; k < n; ++k) {
+      r.setReactantStoichiometricCoefficient(k, in.value());
+      r.setReactingComponentPhase(k, static_cast<R::ReactingComponentPhase>(in.enumValue()));
     }
-    case 1: {
-      static auto const perComponent =
-          fieldsOf(FIELD(R, RateComponentOrder), FIELD(R, ReactantStoichiometricCoefficient),
-                   FIELD(R, ProductStoichiometricCoefficient), FIELD(R, ReactingComponentPhase));
-      set(r, perComponent[in.pick(4)], a);
-      break;
-    }
-    case 2:
-      attempt("per-component reads", before, [&] {
-        r.getReactingComponentPhaseAsString(c);
-        r.getRateComponentOrder(c);
-      });
-      break;
-    case 3:
-      setAll("rate law", r,
-             {FIELD(R, RateConstant), FIELD(R, MolarEnthalpy), FIELD(R, ActivationMolarEnergy),
-              FIELD(R, RatePorosityOrder)},
-             a);
-      break;
-    case 6: {
-      int const n = 1 + in.pick(5);
-      r.setNumComponents(n);
-      for (int k = 0; k < n; ++k) {
-        r.setReactantStoichiometricCoefficient(k, in.value());
-        r.setReactingComponentPhase(k, static_cast<R::ReactingComponentPhase>(in.enumValue()));
-      }
-      break;
-    }
-    case 7:
-      exerciseCopies(r, false);
-      break;
-    default:
-      attempt("equilibrium", before, [&] {
-        r.setHasEquilibriumDeviationTerms(in.flag());
-        r.setEquilibriumModelType(e);
-        r.setEquilibriumLiquidComponentIndex(c);
-        r.setEquilibriumVapourComponentIndex(e);
-        r.setEquilibriumOrder(v);
-        r.setEquilibriumReactionDirection(static_cast<R::EquilibriumReactionDirection>(e));
-        r.getEquilibriumReactionDirectionAsString();
-        r.setEquilibriumKValueIndex(c);
-        r.setEquilibriumKValueCR_A(v);
-        r.setEquilibriumKValueCR_E(v);
-      });
-      break;
-  }
+  };
+  choose(snap(r), {{nullptr, count},
+                   {nullptr, [&] { set(r, perComponent[in.pick(4)], a); }},
+                   {"per-component reads", reads},
+                   {nullptr, rateLaw},
+                   {"equilibrium", equilibrium, 2},
+                   {nullptr, fill},
+                   {nullptr, [&] { exerciseCopies(&r, false); }}});
 }
 
 }  // namespace fuzz

@@ -1,9 +1,10 @@
 // Copies: the deep copies between two models' parts (copy()), and a host's own copies
 // and moves of the library's value classes.
 #include <tuple>
-#include <typeinfo>
 #include <type_traits>
+#include <typeinfo>
 #include <utility>
+#include <variant>
 
 #include "Session.h"
 
@@ -53,17 +54,16 @@ bool copiesOf(I& object, bool takeOut) {
 }
 
 // The value classes a host can hold, copy and move itself.
-using ValueClasses =
-    std::tuple<StdTemperatureTable, StdDepthTable, StdTemperatureKValueTable,
-               StdCompositionKValueTable, StdKValueTable<IKValueTable>, StdOilViscosityIndexTable,
-               StdBrinePropertyTable, StdOilTable, StdDeadOilTable, StdDeadOilConstantCompressTable,
-               StdCompressibleOilTable, StdGasTable, StdDryGasTable, StdAqueousSolubleComponent,
-               StdComponent, StdTemperatureSolubilityTable, StdSaltSolubilityTable,
-               StdInteractionSolubilityTable, StdSolubilityWaterPropertiesTable, StdSolubilityTable,
-               StdReaction>;
+using ValueClasses = std::tuple<
+    StdTemperatureTable*, StdDepthTable*, StdTemperatureKValueTable*, StdCompositionKValueTable*,
+    StdKValueTable<IKValueTable>*, StdOilViscosityIndexTable*, StdBrinePropertyTable*, StdOilTable*,
+    StdDeadOilTable*, StdDeadOilConstantCompressTable*, StdCompressibleOilTable*, StdGasTable*,
+    StdDryGasTable*, StdAqueousSolubleComponent*, StdComponent*, StdTemperatureSolubilityTable*,
+    StdSaltSolubilityTable*, StdInteractionSolubilityTable*, StdSolubilityWaterPropertiesTable*,
+    StdSolubilityTable*, StdReaction*>;
 
 template <class I, class... Std>
-void copiesOfAny(I& object, bool takeOut, std::tuple<Std...> const*) {
+void copiesOfAny(I& object, bool takeOut, std::tuple<Std*...>) {
   (copiesOf<Std>(object, takeOut) || ...);
 }
 
@@ -111,21 +111,9 @@ void copyBoth(char const* what, T* source, T* target, int flags) {
 
 }  // namespace
 
-template <class I>
-void exerciseCopies(I& object, bool takeOut) {
-  copiesOfAny(object, takeOut, static_cast<ValueClasses const*>(nullptr));
+void exerciseCopies(Copyable object, bool takeOut) {
+  std::visit([takeOut](auto* o) { copiesOfAny(*o, takeOut, ValueClasses()); }, object);
 }
-template void exerciseCopies(IBrinePropertyTable&, bool);
-template void exerciseCopies(ITemperatureTable&, bool);
-template void exerciseCopies(IDepthTable&, bool);
-template void exerciseCopies(IKValueTable&, bool);
-template void exerciseCopies(IOilViscosityIndexTable&, bool);
-template void exerciseCopies(IOilTable&, bool);
-template void exerciseCopies(IGasTable&, bool);
-template void exerciseCopies(IComponent&, bool);
-template void exerciseCopies(IAqueousSolubleComponent&, bool);
-template void exerciseCopies(ISolubilityTable&, bool);
-template void exerciseCopies(IReaction&, bool);
 
 void Session::onCopy() {
   std::set<std::string> const names = registry.getFluidModelNames();
@@ -234,11 +222,7 @@ void Session::onCopy() {
                 {nullptr, aqueous},
                 {nullptr, compositionalTables}});
   };
-  choose({}, {{nullptr,
-               [&] {
-                 refs.forget(targetKey);
-                 copyBoth("copy(IFluidModel)", &source, &target, flags);
-               }},
+  choose({}, {{nullptr, [&] { copyBoth("copy(IFluidModel)", &source, &target, flags); }, targetKey},
               {nullptr,
                [&] {
                  if (blackOil) refs.forget(targetKey);

@@ -80,15 +80,9 @@ class Input {
   }
 
   // A key of a keyed child (temperature table, depth table, tracer table type, oil
-  // region), from the keys the snapshots probe.
-  int tableKey() {
-    auto const& keys = support::tableKeys();
-    return keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
-  }
-  int propertyKey() {
-    auto const& keys = support::propertyKeys();
-    return keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
-  }
+  // region) or of a component property, from the keys the snapshots probe.
+  int tableKey() { return oneOf(support::tableKeys()); }
+  int propertyKey() { return oneOf(support::propertyKeys()); }
   // A component index within the coefficient matrices the snapshots probe.
   int pairIndex() {
     return support::kFirstPairIndex + pick(support::kLastPairIndex - support::kFirstPairIndex + 1);
@@ -111,6 +105,10 @@ class Input {
   int anyInt() { return provider_.ConsumeIntegral<int>(); }
 
  private:
+  int oneOf(std::vector<int> const& keys) {
+    return keys[static_cast<std::size_t>(pick(static_cast<int>(keys.size())))];
+  }
+
   FuzzedDataProvider provider_;
 };
 

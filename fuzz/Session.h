@@ -1,13 +1,10 @@
 // One fuzzer run: the decoded input, the registry under test, the children it has handed
-// out, and the handlers that drive each floor of the library.
-//
-// Each step takes its choices from the input and makes one call through attempt()
-// (Checks.h). The handlers live with their floor: Registry.cpp (the registry and what
-// every model shares), WaterInitial.cpp (water, initial conditions and the flat
-// row-by-component tables), BlackOil.cpp, Compositional.cpp, Surface.cpp (separators,
-// tracers, tracking) and Copies.cpp (deep copies and the value classes' own copies).
-// The plain setters are rows of a table (Field): a name, the setter and the getter that
-// must read back what was set.
+// out, and the handlers that drive each floor of the library. Each step draws its choices
+// from the input and makes one call through attempt() (Checks.h). The handlers live with
+// their floor: ApiSequenceFuzzer.cpp (the registry and what every model shares),
+// WaterInitial.cpp (water, initial conditions, the flat row-by-component tables),
+// BlackOil.cpp, Compositional.cpp, Surface.cpp (separators, tracers, tracking) and
+// Copies.cpp (deep copies and the value classes' own copies).
 #ifndef ORV_TESS_VARNAK_FUZZ_SESSION_H
 #define ORV_TESS_VARNAK_FUZZ_SESSION_H
 
@@ -18,6 +15,7 @@
 #include <set>
 #include <string>
 #include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "Checks.h"
@@ -35,6 +33,9 @@ template <class T>
 Observe snap(T const& object) {
   return [&object] { return support::observe(object); };
 }
+
+// The snapshot of a call that fails without changing anything the fuzzer holds.
+inline std::string nothing() { return {}; }
 
 // The key under which a child is recorded: its owner's key, its kind and its name.
 inline std::string path(std::string const& owner, char const* kind, std::string const& name) {
@@ -77,54 +78,54 @@ void checkStored(char const* name, V got, V set) {
   if (!stored) fail(name, "the value read back is not the one set");
 }
 
-// The field of a setter and its getter, which take no index, a row, or a row and entry.
-template <class V, class... Index, class T>
-Field<T> makeField(char const* name, void (T::*set)(Index..., V), V (T::*get)(Index...) const) {
+// Keeps the setter out of deduction: its types follow from the getter's, which also picks
+// among overloaded setters.
+template <class T>
+struct NotDeduced {
+  using type = T;
+};
+
+// The field of a setter and its getter, which take no index, a row (or phase), or a row
+// and entry.
+template <class T, class V, class... I>
+Field<T> field(char const* name, typename NotDeduced<void (T::*)(I..., V)>::type set,
+               V (T::*get)(I...) const) {
   return {name, [name, set, get](T& t, Args const& a, Input& in) {
             V const v = argument<V>(a, in);
-            if constexpr (sizeof...(Index) == 0) {
-              (t.*set)(v);
-              checkStored(name, (t.*get)(), v);
-            } else if constexpr (sizeof...(Index) == 1) {
-              (t.*set)(a.index, v);
-              checkStored(name, (t.*get)(a.index), v);
+            auto const call = [&](auto... i) {
+              (t.*set)(i..., v);
+              checkStored(name, (t.*get)(i...), v);
+            };
+            if constexpr (sizeof...(I) == 2) {
+              call(a.index, a.entry);
             } else {
-              (t.*set)(a.index, a.entry, v);
-              checkStored(name, (t.*get)(a.index, a.entry), v);
+              call(static_cast<I>(a.index)...);
             }
           }};
-}
-template <class T, class V>
-Field<T> field(char const* name, void (T::*set)(V), V (T::*get)() const) {
-  return makeField<V>(name, set, get);
-}
-template <class T, class V>
-Field<T> field(char const* name, void (T::*set)(int, V), V (T::*get)(int) const) {
-  return makeField<V, int>(name, set, get);
-}
-template <class T, class V>
-Field<T> field(char const* name, void (T::*set)(int, int, V), V (T::*get)(int, int) const) {
-  return makeField<V, int, int>(name, set, get);
 }
 
 // One call a handler may choose (Session::choose): its name, the call, and how many of
 // the input's choices lead to it, or the key of the child it makes or deletes (forgotten
-// first). A named call runs through attempt(); an unnamed one (a host's fill or copies, a
-// step down to a child) runs as it is. An Op refers to its call, which lives as long as
-// the list of Ops it is written in.
+// first). A call that takes an int is told which of its choices led to it, 0 … weight-1.
+// A named call runs through attempt(); an unnamed one (a host's fill or copies, a step
+// down to a child) runs as it is. An Op refers to its call, which lives as long as the
+// list of Ops it is written in.
 class Op {
  public:
   template <class Call>
   Op(char const* name, Call const& call, int weight = 1)
-      : name(name),
-        weight(weight),
-        call_(&call),
-        run_([](void const* c) { (*static_cast<Call const*>(c))(); }) {}
+      : name(name), weight(weight), call_(&call), run_([](void const* c, int k) {
+          if constexpr (std::is_invocable_v<Call const&, int>) {
+            (*static_cast<Call const*>(c))(k);
+          } else {
+            (*static_cast<Call const*>(c))();
+          }
+        }) {}
   template <class Call>
   Op(char const* name, Call const& call, std::string const& replaced) : Op(name, call) {
     forget = &replaced;
   }
-  void operator()() const { run_(call_); }
+  void operator()(int k) const { run_(call_, k); }
 
   char const* name;
   int weight;
@@ -132,7 +133,7 @@ class Op {
 
  private:
   void const* call_;
-  void (*run_)(void const*);
+  void (*run_)(void const*, int);
 };
 
 // A table of fields of one interface.
@@ -144,9 +145,34 @@ std::vector<Field<T>> fieldsOf(Field<T> first, More... more) {
 // The row of a Field table for the property `Name` of T: "setName", T::setName, T::getName.
 #define FIELD(T, Name) field("set" #Name, &T::set##Name, &T::get##Name)
 
-// Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp).
-template <class I>
-void exerciseCopies(I& object, bool takeOut);
+// The calls by which the kinds of a table of rows differ only in name: the count of rows,
+// a row's key (temperature, depth, pressure, mole fraction, gas-oil ratio) and a value by
+// row and column (or undersaturated entry). COLUMNS(T, NumDepths, Depth, Property) names
+// them by the properties they set.
+template <class T>
+struct Columns {
+  char const* rowsName;
+  int (T::*rows)() const;
+  void (T::*setRows)(int);
+  char const* keyName;
+  double (T::*key)(int) const;
+  void (T::*setKey)(int, double);
+  char const* valueName;
+  double (T::*value)(int, int) const;
+  void (T::*setValue)(int, int, double);
+};
+#define COLUMNS(T, Rows, Key, Value)                                                   \
+  Columns<T> {                                                                         \
+    "set" #Rows, &T::get##Rows, &T::set##Rows, "set" #Key, &T::get##Key, &T::set##Key, \
+        "set" #Value, &T::get##Value, &T::set##Value                                   \
+  }
+
+// Copies and moves of the value class that `object` is, as a host makes them (Copies.cpp);
+// Copyable lists the interfaces of the value classes.
+using Copyable = std::variant<IBrinePropertyTable*, ITemperatureTable*, IDepthTable*, IKValueTable*,
+                              IOilViscosityIndexTable*, IOilTable*, IGasTable*, IComponent*,
+                              IAqueousSolubleComponent*, ISolubilityTable*, IReaction*>;
+void exerciseCopies(Copyable object, bool takeOut);
 
 // Picks one of `names`, or (when there are none, or now and then) a name from the input.
 std::string chooseName(Input& in, std::set<std::string> const& names);
@@ -168,12 +194,25 @@ class Session {
     for (Op const& op : ops) {
       if (chosen < op.weight) {
         if (op.forget != nullptr) refs.forget(*op.forget);
-        if (op.name == nullptr) return op();
-        attempt(op.name, before, op);
+        if (op.name == nullptr) return op(chosen);
+        attempt(op.name, before, [&] { op(chosen); });
         return;
       }
       chosen -= op.weight;
     }
+  }
+  // The child `get()` returns (a pointer), or null when that call fails.
+  template <class Get>
+  auto fetch(char const* what, Observe const& before, Get get) {
+    decltype(get()) child = nullptr;
+    attempt(what, before, [&] { child = get(); });
+    return child;
+  }
+  // The child recorded under `key` as kept (at times), or else fetched.
+  template <class T, class Get>
+  T* reach(char const* what, Observe const& before, std::string const& key, Get get) {
+    T* kept = in.flag() ? refs.recorded<T>(key) : nullptr;
+    return kept != nullptr ? kept : fetch(what, before, get);
   }
   // One plain call, and one that sets several fields with the same arguments.
   template <class T>
@@ -187,10 +226,9 @@ class Session {
     });
   }
   // Sets a count drawn from the input; a count taken must read back.
-  template <class T, class Excused = bool (*)(std::exception const&)>
-  void resize(
-      T& t, char const* name, void (T::*setCount)(int), int (T::*getCount)() const,
-      Excused excused = [](std::exception const&) { return false; }) {
+  template <class T, class... Excused>
+  void resize(T& t, char const* name, void (T::*setCount)(int), int (T::*getCount)() const,
+              Excused... excused) {
     int const n = in.count();
     attempt(
         name, snap(t),
@@ -198,16 +236,15 @@ class Session {
           (t.*setCount)(n);
           if ((t.*getCount)() != n) fail(name, "count not taken");
         },
-        excused);
+        excused...);
   }
 
-  // Registry.cpp
+  // ApiSequenceFuzzer.cpp
   void onRegistry();
   IFluidModel& rememberModel(IFluidModel& m);
   ITracerModel& rememberTracer(std::string const& name, ITracerModel& t);
   void onSomeFluidModel(int part);
-  void onFluidModelCommon(IFluidModel& m, std::string const& key);
-  void onFluidModelChild(IFluidModel& m, std::string const& key, int which);
+  void onFluidModel(IFluidModel& m, std::string const& key, int part);
   // WaterInitial.cpp; the flat tables' operations beyond the shared ones by overload.
   void onWater(IWaterProperties& w, std::string const& key);
   void onBrineTable(IBrinePropertyTable& t);
@@ -216,14 +253,14 @@ class Session {
   void onFlatTable(IDepthTable& t);
   void onFlatTable(IKValueTable& t);
   void onFlatTable(IOilViscosityIndexTable& t);
-  template <class T, class Calls>
-  void onFlat(T& t, Calls const& calls);
+  template <class T>
+  void onFlat(T& t, Columns<T> const& c);
   void flatExtra(IDepthTable& t, Observe const& before, bool negativeWidth);
   void flatExtra(IKValueTable& t, Observe const& before, bool negativeWidth);
   // BlackOil.cpp
   void onBlackOil(IBlackOilModel& m, std::string const& key);
-  template <class T, class Levels>
-  void onTwoLevelTable(T& t, Levels const& levels);
+  template <class T>
+  void onTwoLevelTable(T& t, Columns<T> const& c);
   void onOilTable(IOilTable& t);
   void onGasTable(IGasTable& t);
   template <class T>

@@ -30,10 +30,8 @@ void Session::onSomeSeparatorModel() {
                [](S& s, Args const&, Input& in) { s.setIsLastStage(in.flag()); }});
   std::string const name = chooseName(in, registry.getSeparatorModelNames());
   std::size_t const version = in.size();
-  ISeparatorModel* model = nullptr;
-  attempt(
-      "getSeparatorModel", [] { return std::string(); },
-      [&] { model = &registry.getSeparatorModel(name, version); });
+  auto* model = fetch("getSeparatorModel", nothing,
+                      [&] { return &registry.getSeparatorModel(name, version); });
   if (model == nullptr) return;
   auto const before = snap(*model);
   int const i = in.index();
@@ -52,8 +50,7 @@ void Session::onSomeSeparatorModel() {
     if (before() != source) fail("ISeparatorModel::operator==", "changed the model");
   };
   auto const stage = [&] {
-    ISeparatorStage* s = nullptr;
-    attempt("getStage", before, [&] { s = &model->getStage(i); });
+    auto* s = fetch("getStage", before, [&] { return &model->getStage(i); });
     if (s == nullptr) return;
     Args const a{0, in.value(), in.anyInt()};
     Field<S> const& f = stageFields[in.pick(11)];
@@ -69,12 +66,9 @@ void Session::onSomeSeparatorModel() {
 void Session::onSomeTracerModel() {
   std::string const name = chooseName(in, registry.getTracerModelNames());
   std::string const key = path("", "tracer", name);
-  ITracerModel* model = in.flag() ? refs.recorded<ITracerModel>(key) : nullptr;
-  if (model == nullptr) {
-    attempt(
-        "getTracerModel", [] { return std::string(); },
-        [&] { model = &rememberTracer(name, registry.getTracerModel(name)); });
-  }
+  auto* model = reach<ITracerModel>("getTracerModel", nothing, key, [&] {
+    return &rememberTracer(name, registry.getTracerModel(name));
+  });
   if (model == nullptr) return;
   auto const before = snap(*model);
   int const type = in.tableKey();
@@ -95,9 +89,8 @@ void Session::onSomeTracerModel() {
   };
   auto const table = [&] {
     using D = ITracerDepthTable;
-    D* d = nullptr;
-    attempt("getDepthTable", before,
-            [&] { d = refs.same(tableKey, model->getDepthTable(t, region)); });
+    D* d = fetch("getDepthTable", before,
+                 [&] { return refs.same(tableKey, model->getDepthTable(t, region)); });
     if (d == nullptr) return;
     Args const a{in.index(), in.value()};
     auto const fill = [&] {
@@ -111,8 +104,8 @@ void Session::onSomeTracerModel() {
     };
     choose(snap(*d),
            {{nullptr, [&] { resize(*d, "setNumDepths", &D::setNumDepths, &D::getNumDepths); }},
-            {nullptr, [&] { set(*d, FIELD(D, Depth), a); }},
-            {nullptr, [&] { set(*d, FIELD(D, Concentration), a); }},
+            {nullptr,
+             [&](int k) { set(*d, k == 0 ? FIELD(D, Depth) : FIELD(D, Concentration), a); }, 2},
             {nullptr, fill}});
   };
   choose(before, {{"makeDepthTable", makeTable},

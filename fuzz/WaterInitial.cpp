@@ -20,6 +20,7 @@ void Session::onWater(IWaterProperties& w, std::string const& key) {
       FIELD(W, ThermalExpansionCoefficient1), FIELD(W, ThermalExpansionCoefficient2));
   double const v = in.value();
   std::string const brine = key + "brine:/";
+  auto const getBrine = [&w] { return w.getBrinePropertyTable(); };
   auto const salt = [&](int index) { return path(key, "salt", std::to_string(index)); };
   auto const keep = [&](int index, IBrineComponent& c) {
     refs.same(salt(index), c, [&w, index] { return &w.getBrineComponent(index); });
@@ -35,9 +36,7 @@ void Session::onWater(IWaterProperties& w, std::string const& key) {
     attempt("getBrineComponent(index)", snap(w), [&] { keep(index, w.getBrineComponent(index)); });
   };
   auto const table = [&] {
-    if (IBrinePropertyTable* t = w.getBrinePropertyTable()) {
-      onBrineTable(refs.same(brine, *t, [&w] { return w.getBrinePropertyTable(); }));
-    }
+    if (IBrinePropertyTable* t = getBrine()) onBrineTable(refs.same(brine, *t, getBrine));
   };
   choose(snap(w), {{nullptr, scalar},
                    {"makeBrineComponent",
@@ -56,16 +55,8 @@ void Session::onWater(IWaterProperties& w, std::string const& key) {
                       w.getBrineComponent(index).setSaltMoleculeType(made);
                     }},
                    {"makeBrinePropertyTable",
-                    [&] {
-                      refs.forget(brine);
-                      refs.same(brine, w.makeBrinePropertyTable(),
-                                [&w] { return w.getBrinePropertyTable(); });
-                    }},
-                   {"deleteBrinePropertyTable",
-                    [&] {
-                      w.deleteBrinePropertyTable();
-                      refs.forget(brine);
-                    }},
+                    [&] { refs.same(brine, w.makeBrinePropertyTable(), getBrine); }, brine},
+                   {"deleteBrinePropertyTable", [&] { w.deleteBrinePropertyTable(); }, brine},
                    {nullptr, table, 4}});
 }
 
@@ -76,21 +67,20 @@ void Session::onBrineTable(IBrinePropertyTable& t) {
                FIELD(B, SaltConcentration), FIELD(B, BrineSurfaceDensity),
                FIELD(B, FormationVolumeFactor), FIELD(B, Compressibility), FIELD(B, Viscosity));
   Args const a{in.index(), in.value()};
-  int const call = in.pick(11);
-  if (call >= 1 && call <= 7) return set(t, fields[call - 1], a);
-  if (call == 0) return resize(t, "setTableSize", &B::setTableSize, &B::getTableSize);
-  if (call == 8) {
-    attempt("getViscosibility", snap(t), [&] { t.getViscosibility(a.index); });
-  } else if (call == 9) {
+  auto const fill = [&] {
     int const rows = 1 + in.pick(5);
     t.setTableSize(rows);
     for (int row = 0; row < rows; ++row) {
       t.setSaltConcentration(row, 0.5 * row);
       t.setViscosity(row, in.value());
     }
-  } else {
-    exerciseCopies(t, in.pick(4) == 0);
-  }
+  };
+  choose(snap(t),
+         {{nullptr, [&] { resize(t, "setTableSize", &B::setTableSize, &B::getTableSize); }},
+          {nullptr, [&](int k) { set(t, fields[k], a); }, 7},
+          {"getViscosibility", [&] { t.getViscosibility(a.index); }},
+          {nullptr, fill},
+          {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) {
@@ -104,56 +94,25 @@ void Session::onInitialCondition(IInitialCondition& ic, std::string const& key) 
   auto const p = static_cast<C::Property>(property);
   std::string const tableKey = path(key, "dt", std::to_string(property));
   auto const table = [&] {
-    IDepthTable* t = in.flag() ? refs.recorded<IDepthTable>(tableKey) : nullptr;
-    if (t == nullptr) {
-      attempt("getDepthTable", snap(ic), [&] {
-        t = &refs.same(tableKey, ic.getDepthTable(p),
-                       [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
-      });
-    }
+    auto* t = reach<IDepthTable>("getDepthTable", snap(ic), tableKey, [&] {
+      return &refs.same(tableKey, ic.getDepthTable(p),
+                        [&ic, p] { return &std::as_const(ic).getDepthTable(p); });
+    });
     if (t != nullptr) onFlatTable(*t);
   };
-  choose(snap(ic), {{nullptr,
-                     [&] {
-                       set(ic, scalars[in.pick(6)], Args{0, v});
-                     }},
+  auto const scalar = [&] { set(ic, scalars[in.pick(6)], Args{0, v}); };
+  choose(snap(ic), {{nullptr, scalar},
                     {"const getDepthTable", [&] { std::as_const(ic).getDepthTable(p); }},
-                    {"deleteDepthTable",
-                     [&] {
-                       ic.deleteDepthTable(p);
-                       refs.forget(tableKey);
-                     }},
+                    {"deleteDepthTable", [&] { ic.deleteDepthTable(p); }, tableKey},
                     {nullptr, table, 5}});
 }
 
-namespace {
-
-// The calls of a flat table that differ between its kinds only by name: the rows
-// (temperatures, depths, pressures, mole fractions), their keys and the values.
-template <class T>
-struct FlatCalls {
-  char const* rowsName;
-  int (T::*rows)() const;
-  void (T::*setRows)(int);
-  char const* keyName;
-  double (T::*key)(int) const;
-  void (T::*setKey)(int, double);
-  char const* valueName;
-  double (T::*value)(int, int) const;
-  void (T::*setValue)(int, int, double);
-};
-
-}  // namespace
-
 // The operations every flat row-by-component table shares.
-template <class T, class Calls>
-void Session::onFlat(T& t, Calls const& c) {
+template <class T>
+void Session::onFlat(T& t, Columns<T> const& c) {
   auto const before = snap(t);
   // A stored negative width makes a row resize fail after the keys were resized.
   bool const negativeWidth = t.getNumComponents() < 0;
-  auto const excused = [negativeWidth](std::exception const& e) {
-    return negativeWidth && isLengthError(e);
-  };
   Field<T> const cells[] = {field(c.keyName, c.setKey, c.key),
                             field(c.valueName, c.setValue, c.value)};
   int const row = in.index();
@@ -177,42 +136,29 @@ void Session::onFlat(T& t, Calls const& c) {
       flatExtra(t, before, negativeWidth);
     }
   };
-  choose(before,
-         {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows, excused); }},
-          {nullptr,
-           [&] { resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents); }},
-          {nullptr, [&] { set(t, cells[0], a); }},
-          {nullptr, [&] { set(t, cells[1], a); }},
-          {"getValue", [&] { (t.*c.value)(a.index, a.entry); }},
-          {nullptr, extra, 2},
-          {nullptr, fill},
-          {nullptr, [&] { exerciseCopies(t, in.pick(4) == 0); }}});
+  choose(
+      before,
+      {{nullptr, [&] { resize(t, c.rowsName, c.setRows, c.rows, lengthErrorIf(negativeWidth)); }},
+       {nullptr,
+        [&] { resize(t, "setNumComponents", &T::setNumComponents, &T::getNumComponents); }},
+       {nullptr, [&](int k) { set(t, cells[k], a); }, 2},
+       {"getValue", [&] { (t.*c.value)(a.index, a.entry); }},
+       {nullptr, extra, 2},
+       {nullptr, fill},
+       {nullptr, [&] { exerciseCopies(&t, in.pick(4) == 0); }}});
 }
 
 void Session::onFlatTable(ITemperatureTable& t) {
-  using T = ITemperatureTable;
-  onFlat(t, FlatCalls<T>{"setNumTemperatures", &T::getNumTemperatures, &T::setNumTemperatures,
-                         "setTemperature", &T::getTemperature, &T::setTemperature, "setProperty",
-                         &T::getProperty, &T::setProperty});
+  onFlat(t, COLUMNS(ITemperatureTable, NumTemperatures, Temperature, Property));
 }
 void Session::onFlatTable(IDepthTable& t) {
-  using T = IDepthTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumDepths", &T::getNumDepths, &T::setNumDepths, "setDepth", &T::getDepth,
-                      &T::setDepth, "setProperty", &T::getProperty, &T::setProperty});
+  onFlat(t, COLUMNS(IDepthTable, NumDepths, Depth, Property));
 }
 void Session::onFlatTable(IKValueTable& t) {
-  using T = IKValueTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumPressures", &T::getNumPressures, &T::setNumPressures, "setPressure",
-                      &T::getPressure, &T::setPressure, "setKValue", &T::getKValue, &T::setKValue});
+  onFlat(t, COLUMNS(IKValueTable, NumPressures, Pressure, KValue));
 }
 void Session::onFlatTable(IOilViscosityIndexTable& t) {
-  using T = IOilViscosityIndexTable;
-  onFlat(t,
-         FlatCalls<T>{"setNumMolefractions", &T::getNumMolefractions, &T::setNumMolefractions,
-                      "setMoleFraction", &T::getMoleFraction, &T::setMoleFraction,
-                      "setOilViscosityIndex", &T::getOilViscosityIndex, &T::setOilViscosityIndex});
+  onFlat(t, COLUMNS(IOilViscosityIndexTable, NumMolefractions, MoleFraction, OilViscosityIndex));
 }
 
 // The depth-table operations.
@@ -221,31 +167,27 @@ void Session::flatExtra(IDepthTable& t, Observe const& before, bool negativeWidt
   bool const a = in.flag();
   bool const b = in.flag();
   int const index = in.index();
+  auto const interpolated = [&](IDepthTable& x) {
+    double const v = interpolate(x, depth, index, a);
+    char text[32];
+    std::snprintf(text, sizeof text, "%a", v);
+    return std::isnan(v) ? std::string("nan") : std::string(text);  // any NaN reads alike
+  };
+  auto const truncated = [&](IDepthTable& x) { truncate(x, depth, a, b); };
+  auto const normalized = [&](IDepthTable& x) { normalizeComposition(x, index); };
   if (typeid(t) == typeid(StdDepthTable)) {  // read directly: each operation as on a twin
     auto const& own = static_cast<StdDepthTable const&>(t);
-    sameOnTwin<IDepthTable>("interpolate", own, [&](IDepthTable& x) {
-      double const v = interpolate(x, depth, index, a);
-      char text[32];
-      std::snprintf(text, sizeof text, "%a", v);
-      return std::isnan(v) ? std::string("nan") : std::string(text);  // any NaN reads alike
-    });
-    sameOnTwin<IDepthTable>("truncate", own, [&](IDepthTable& x) {
-      truncate(x, depth, a, b);
-      return std::string();
-    });
-    sameOnTwin<IDepthTable>("normalizeComposition", own, [&](IDepthTable& x) {
-      normalizeComposition(x, index);
-      return std::string();
-    });
+    sameOnTwin<IDepthTable>("interpolate", own, interpolated);
+    sameOnTwin<IDepthTable>("truncate", own, truncated);
+    sameOnTwin<IDepthTable>("normalizeComposition", own, normalized);
   }
-  auto const truncated = [&] {
-    attempt(
-        "truncate", before, [&] { truncate(t, depth, a, b); },
-        [negativeWidth](std::exception const& e) { return negativeWidth && isLengthError(e); });
-  };
-  choose(before, {{"interpolate", [&] { interpolate(t, depth, index, a); }},
-                  {nullptr, truncated},
-                  {"normalizeComposition", [&] { normalizeComposition(t, index); }}});
+  choose(before, {{"interpolate", [&] { interpolated(t); }},
+                  {nullptr,
+                   [&] {
+                     attempt(
+                         "truncate", before, [&] { truncated(t); }, lengthErrorIf(negativeWidth));
+                   }},
+                  {"normalizeComposition", [&] { normalized(t); }}});
 }
 
 }  // namespace fuzz
