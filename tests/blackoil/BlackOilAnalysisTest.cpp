@@ -8,10 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Orv/Tess/Varnak/BlackOilAnalysis.h"
-#include "Orv/Tess/Varnak/StdDeadOilTable.h"
-#include "Orv/Tess/Varnak/StdGasTable.h"
-#include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Expect.h"
 
 namespace {

@@ -8,12 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilTable.h"
-#include "Orv/Tess/Varnak/StdDryGasTable.h"
-#include "Orv/Tess/Varnak/StdGasTable.h"
-#include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 namespace {

@@ -7,8 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/StdMisciblityTable.h"
-#include "Orv/Tess/Varnak/StdSolventTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 namespace {

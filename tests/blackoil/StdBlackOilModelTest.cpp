@@ -6,17 +6,7 @@
 #include <typeinfo>
 #include <utility>
 
-#include "Orv/Tess/Varnak/IDeadOilTable.h"
-#include "Orv/Tess/Varnak/IDryGasTable.h"
-#include "Orv/Tess/Varnak/IMiscibilityTable.h"
-#include "Orv/Tess/Varnak/ISolventTable.h"
-#include "Orv/Tess/Varnak/StdBlackOilModel.h"
-#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilTable.h"
-#include "Orv/Tess/Varnak/StdDryGasTable.h"
-#include "Orv/Tess/Varnak/StdGasTable.h"
-#include "Orv/Tess/Varnak/StdOilTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 namespace {

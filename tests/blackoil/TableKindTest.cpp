@@ -7,11 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Orv/Tess/Varnak/ConstantCompressibilityFunction.h"
-#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilTable.h"
-#include "Orv/Tess/Varnak/StdDryGasTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 namespace {

@@ -7,12 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/IInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/ISaltSolubilityTable.h"
-#include "Orv/Tess/Varnak/ISolubilityTable.h"
-#include "Orv/Tess/Varnak/ISolubilityWaterPropertiesTable.h"
-#include "Orv/Tess/Varnak/ITemperatureSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
+#include "Orv/Tess/Varnak.h"
 #include "compositional/ComponentKinds.h"
 #include "support/Support.h"
 

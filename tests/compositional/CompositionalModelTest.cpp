@@ -9,15 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
-#include "Orv/Tess/Varnak/ICompositionKValueTable.h"
-#include "Orv/Tess/Varnak/IKValueTable.h"
-#include "Orv/Tess/Varnak/IOilViscosityIndexTable.h"
-#include "Orv/Tess/Varnak/IReaction.h"
-#include "Orv/Tess/Varnak/ITemperatureKValueTable.h"
-#include "Orv/Tess/Varnak/StdBinaryInteractionCoefficients.h"
-#include "Orv/Tess/Varnak/StdCompositionalModel.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 namespace {

@@ -10,11 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSaltSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdSolubilityWaterPropertiesTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;

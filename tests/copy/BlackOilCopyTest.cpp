@@ -8,16 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Orv/Tess/Varnak/Copy.h"
-#include "Orv/Tess/Varnak/StdBlackOilModel.h"
-#include "Orv/Tess/Varnak/StdCompressibleOilTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilConstantCompressTable.h"
-#include "Orv/Tess/Varnak/StdDeadOilTable.h"
-#include "Orv/Tess/Varnak/StdDryGasTable.h"
-#include "Orv/Tess/Varnak/StdGasTable.h"
-#include "Orv/Tess/Varnak/StdMisciblityTable.h"
-#include "Orv/Tess/Varnak/StdOilTable.h"
-#include "Orv/Tess/Varnak/StdSolventTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "copy/Recording.h"
 #include "copy/State.h"
 

@@ -10,12 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/Copy.h"
-#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/StdComponent.h"
-#include "Orv/Tess/Varnak/StdCompositionalModel.h"
-#include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "copy/Recording.h"
 #include "copy/State.h"
 #include "support/Expect.h"

@@ -8,13 +8,7 @@
 #include <tuple>
 #include <utility>
 
-#include "Orv/Tess/Varnak/Copy.h"
-#include "Orv/Tess/Varnak/StdBlackOilModel.h"
-#include "Orv/Tess/Varnak/StdCompositionalModel.h"
-#include "Orv/Tess/Varnak/StdDepthTable.h"
-#include "Orv/Tess/Varnak/StdInitialCondition.h"
-#include "Orv/Tess/Varnak/StdTemperatureTable.h"
-#include "Orv/Tess/Varnak/StdWaterProperties.h"
+#include "Orv/Tess/Varnak.h"
 #include "copy/State.h"
 #include "support/Expect.h"
 

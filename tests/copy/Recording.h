@@ -14,11 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/IBinaryInteractionCoefficients.h"
-#include "Orv/Tess/Varnak/StdAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/StdBlackOilModel.h"
-#include "Orv/Tess/Varnak/StdComponent.h"
-#include "Orv/Tess/Varnak/StdCompositionalModel.h"
+#include "Orv/Tess/Varnak.h"
 
 namespace recording {
 

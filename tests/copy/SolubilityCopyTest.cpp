@@ -4,9 +4,7 @@
 
 #include <string>
 
-#include "Orv/Tess/Varnak/Copy.h"
-#include "Orv/Tess/Varnak/StdInteractionSolubilityTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureSolubilityTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "copy/Recording.h"
 #include "copy/State.h"
 #include "support/Fill.h"

@@ -7,12 +7,7 @@
 #include <map>
 #include <string>
 
-#include "Orv/Tess/Varnak/IAqueousSolubleComponent.h"
-#include "Orv/Tess/Varnak/ICompressibleOilTable.h"
-#include "Orv/Tess/Varnak/IDeadOilConstantCompressTable.h"
-#include "Orv/Tess/Varnak/IDryGasTable.h"
-#include "Orv/Tess/Varnak/IInitialCondition.h"
-#include "Orv/Tess/Varnak/IWaterProperties.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Fill.h"
 #include "support/Observe.h"
 

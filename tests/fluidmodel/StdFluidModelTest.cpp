@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Orv/Tess/Varnak/ITemperatureTable.h"
-#include "Orv/Tess/Varnak/StdWaterProperties.h"
+#include "Orv/Tess/Varnak.h"
 #include "fluidmodel/StdFluidModelImpl.h"
 #include "support/Support.h"
 

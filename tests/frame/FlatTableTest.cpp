@@ -9,12 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/StdCompositionKValueTable.h"
-#include "Orv/Tess/Varnak/StdDepthTable.h"
-#include "Orv/Tess/Varnak/StdKValueTable.h"
-#include "Orv/Tess/Varnak/StdOilViscosityIndexTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureKValueTable.h"
-#include "Orv/Tess/Varnak/StdTemperatureTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Expect.h"
 
 namespace {

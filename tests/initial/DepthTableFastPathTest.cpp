@@ -14,8 +14,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "Orv/Tess/Varnak/DepthTableOperations.h"
-#include "Orv/Tess/Varnak/StdDepthTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Observe.h"
 
 namespace {

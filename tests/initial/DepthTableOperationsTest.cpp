@@ -7,8 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Orv/Tess/Varnak/DepthTableOperations.h"
-#include "Orv/Tess/Varnak/StdDepthTable.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;

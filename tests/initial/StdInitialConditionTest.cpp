@@ -5,8 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/StdDepthTable.h"
-#include "Orv/Tess/Varnak/StdInitialCondition.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;

@@ -8,11 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/IBlackOilModel.h"
-#include "Orv/Tess/Varnak/ICompositionalModel.h"
-#include "Orv/Tess/Varnak/StdFluidModels.h"
-#include "Orv/Tess/Varnak/StdSeparatorModel.h"
-#include "Orv/Tess/Varnak/StdTrackingModel.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/HostSeparatorModel.h"
 #include "support/Support.h"
 

@@ -6,8 +6,7 @@
 
 #include <string>
 
-#include "Orv/Tess/Varnak/ISeparatorModel.h"
-#include "Orv/Tess/Varnak/StdSeparatorStage.h"
+#include "Orv/Tess/Varnak.h"
 
 namespace support {
 

@@ -95,6 +95,22 @@ Out grid(T const& t, int rows, double (T::*key)(int) const, double (T::*value)(i
   return out;
 }
 
+// A two-level black-oil table: each row's key and its undersaturated entries.
+template <class T>
+Out twoLevel(T const& t, double (T::*key)(int) const, double (T::*under)(int, int) const) {
+  Out out;
+  int const rows = t.getSaturatedSize();
+  out.all("density and rows", t.getSurfaceDensity(), rows);
+  for (int s = 0; s < rows; ++s) {
+    int const entries = t.getUndersaturatedSize(s);
+    out.all("row", (t.*key)(s), entries);
+    for (int u = 0; u < entries; ++u) {
+      out.all("entry", (t.*under)(s, u), t.getFormationVolumeFactor(s, u), t.getViscosity(s, u));
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<int> const& tableKeys() {
@@ -283,18 +299,7 @@ std::string observe(IMiscibilityTable const& table) {
 }
 
 std::string observe(IOilTable const& table) {
-  Out out;
-  out.add("density", table.getSurfaceDensity());
-  int const rows = table.getSaturatedSize();
-  out.add("rows", rows);
-  for (int s = 0; s < rows; ++s) {
-    int const entries = table.getUndersaturatedSize(s);
-    out.add("rs", table.getGasOilRatio(s)).add("entries", entries);
-    for (int u = 0; u < entries; ++u) {
-      out.all("entry", table.getPressure(s, u), table.getFormationVolumeFactor(s, u),
-              table.getViscosity(s, u));
-    }
-  }
+  Out out = twoLevel(table, &IOilTable::getGasOilRatio, &IOilTable::getPressure);
   if (auto const* dead = dynamic_cast<IDeadOilTable const*>(&table)) {
     out.all("dead", dead->getBubblePointPressure(), dead->getDissolvedGas());
   }
@@ -302,7 +307,7 @@ std::string observe(IOilTable const& table) {
     out.all("constant", constant->getOilCompressibility(), constant->getOilViscosibility());
   }
   if (auto const* compressible = dynamic_cast<ICompressibleOilTable const*>(&table)) {
-    for (int s = 0; s < rows; ++s) {
+    for (int s = 0; s < table.getSaturatedSize(); ++s) {
       out.all("compressible", compressible->getCompressibility(s),
               compressible->getViscosibility(s));
     }
@@ -314,18 +319,7 @@ std::string observe(IOilTable const& table) {
 }
 
 std::string observe(IGasTable const& table) {
-  Out out;
-  out.add("density", table.getSurfaceDensity());
-  int const rows = table.getSaturatedSize();
-  out.add("rows", rows);
-  for (int s = 0; s < rows; ++s) {
-    int const entries = table.getUndersaturatedSize(s);
-    out.add("p", table.getPressure(s)).add("entries", entries);
-    for (int u = 0; u < entries; ++u) {
-      out.all("entry", table.getOilGasRatio(s, u), table.getFormationVolumeFactor(s, u),
-              table.getViscosity(s, u));
-    }
-  }
+  Out out = twoLevel(table, &IGasTable::getPressure, &IGasTable::getOilGasRatio);
   if (auto const* dry = dynamic_cast<IDryGasTable const*>(&table)) {
     out.all("dry", dry->getDewPointPressure(), dry->getVaporizedOil());
   }

@@ -13,33 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace Orv::Tess::Varnak {
-class IAqueousSolubleComponent;
-class IBinaryInteractionCoefficients;
-class IBlackOilModel;
-class IBrinePropertyTable;
-class IComponent;
-class ICompositionalModel;
-class IDepthTable;
-class IFluidModel;
-class IFluidModels;
-class IGasTable;
-class IInitialCondition;
-class IKValueTable;
-class IMiscibilityTable;
-class IOilTable;
-class IOilViscosityIndexTable;
-class IReaction;
-class ISeparatorModel;
-class ISeparatorStage;
-class ISolubilityTable;
-class ISolventTable;
-class ITemperatureTable;
-class ITracerDepthTable;
-class ITracerModel;
-class ITrackingModel;
-class IWaterProperties;
-}  // namespace Orv::Tess::Varnak
+#include "Orv/Tess/Varnak.h"
 
 namespace support {
 

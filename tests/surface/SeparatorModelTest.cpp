@@ -7,9 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/ISeparatorStage.h"
-#include "Orv/Tess/Varnak/StdSeparatorModel.h"
-#include "Orv/Tess/Varnak/StdSeparatorStage.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Expect.h"
 
 using namespace Orv::Tess::Varnak;

@@ -5,9 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "Orv/Tess/Varnak/ITracerDepthTable.h"
-#include "Orv/Tess/Varnak/StdTracerDepthTable.h"
-#include "Orv/Tess/Varnak/StdTracerModel.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;

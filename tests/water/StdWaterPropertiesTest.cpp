@@ -4,10 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Orv/Tess/Varnak/IBrinePropertyTable.h"
-#include "Orv/Tess/Varnak/StdBrineComponent.h"
-#include "Orv/Tess/Varnak/StdBrinePropertyTable.h"
-#include "Orv/Tess/Varnak/StdWaterProperties.h"
+#include "Orv/Tess/Varnak.h"
 #include "support/Support.h"
 
 using namespace Orv::Tess::Varnak;
