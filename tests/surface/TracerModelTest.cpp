@@ -66,6 +66,7 @@ TEST(TracerModel, RegionsOfOneTypeMustFormAnUnbrokenRunFromZero) {
   // Deleting region 0 hides region 1 (still stored) until region 0 is made again.
   tracer.deleteDepthTable(kFree, 0);
   EXPECT_EQ(tracer.getNumOfDepthTablesOfType(kFree), 1);
+  EXPECT_TRUE(tracer.hasDepthTablesOfType(kFree));  // one table is enough
   EXPECT_THROW_EXACT(tracer.getDepthTable(kFree, 1), std::range_error, missingPrevious(1));
   EXPECT_THROW_EXACT(tracer.deleteDepthTable(kFree, 1), std::range_error, missingPrevious(1));
   EXPECT_EQ(tracer.getNumOfDepthTablesOfType(kFree), 1);
