@@ -13,6 +13,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,6 +42,17 @@ template <class T>
 using Class = py::class_<Ref<T>, typename BaseRef<T>::type, std::shared_ptr<Ref<T>>>;
 
 // The Python class of interface T, declared by declareInterfaces.
+// An enumeration of the interface `scope`, by its names; plain integers convert to it too
+// (the library keeps any value of an enumeration it is given).
+template <class E>
+py::enum_<E> enumeration(py::handle scope, char const* name,
+                         std::initializer_list<std::pair<char const*, E>> values) {
+  py::enum_<E> e(scope, name);
+  for (auto const& [key, value] : values) e.value(key, value);
+  py::implicitly_convertible<py::int_, E>();
+  return e;
+}
+
 template <class T>
 Class<T> classOf(py::module_& m, char const* name) {
   return py::reinterpret_borrow<Class<T>>(m.attr(name));

@@ -13,15 +13,6 @@ std::string named(char const* kind, std::string const& name) {
   return std::string(kind) + " '" + name + "'";
 }
 
-template <class E>
-py::enum_<E> enumeration(py::handle scope, char const* name,
-                         std::initializer_list<std::pair<char const*, E>> values) {
-  py::enum_<E> e(scope, name);
-  for (auto const& [key, value] : values) e.value(key, value);
-  py::implicitly_convertible<py::int_, E>();
-  return e;
-}
-
 void bindComponent(py::module_& m) {
   using I = IComponent;
   auto cls = classOf<I>(m, "IComponent");

@@ -164,15 +164,15 @@ void bindFluidModels(py::module_& m) {
 void bindFluidModel(py::module_& m) {
   using I = IFluidModel;
   auto cls = classOf<I>(m, "IFluidModel");
-  py::enum_<I::TemperatureTableProperty>(cls, "TemperatureTableProperty")
-      .value("OilViscosity", I::TemperatureTableProperty::OilViscosity)
-      .value("GasViscosity", I::TemperatureTableProperty::GasViscosity)
-      .value("WaterViscosity", I::TemperatureTableProperty::WaterViscosity)
-      .value("OilSpecificHeat", I::TemperatureTableProperty::OilSpecificHeat)
-      .value("GasSpecificHeat", I::TemperatureTableProperty::GasSpecificHeat)
-      .value("WaterSpecificHeat", I::TemperatureTableProperty::WaterSpecificHeat)
-      .value("VaporPressure", I::TemperatureTableProperty::VaporPressure);
-  py::implicitly_convertible<py::int_, I::TemperatureTableProperty>();
+  enumeration<I::TemperatureTableProperty>(
+      cls, "TemperatureTableProperty",
+      {{"OilViscosity", I::TemperatureTableProperty::OilViscosity},
+       {"GasViscosity", I::TemperatureTableProperty::GasViscosity},
+       {"WaterViscosity", I::TemperatureTableProperty::WaterViscosity},
+       {"OilSpecificHeat", I::TemperatureTableProperty::OilSpecificHeat},
+       {"GasSpecificHeat", I::TemperatureTableProperty::GasSpecificHeat},
+       {"WaterSpecificHeat", I::TemperatureTableProperty::WaterSpecificHeat},
+       {"VaporPressure", I::TemperatureTableProperty::VaporPressure}});
   using Property = I::TemperatureTableProperty;
   auto water = [](I& o) { return o.getWaterProperties(); };
   auto initial = [](std::string const& name) {
@@ -329,10 +329,9 @@ void bindSurface(py::module_& m) {
     using I = ITracerModel;
     using Type = I::DepthTableType;
     auto cls = classOf<I>(m, "ITracerModel");
-    py::enum_<Type>(cls, "DepthTableType")
-        .value("FreePhaseConcentration", Type::FreePhaseConcentration)
-        .value("SolutionPhaseConcentration", Type::SolutionPhaseConcentration);
-    py::implicitly_convertible<py::int_, Type>();
+    enumeration<Type>(cls, "DepthTableType",
+                      {{"FreePhaseConcentration", Type::FreePhaseConcentration},
+                       {"SolutionPhaseConcentration", Type::SolutionPhaseConcentration}});
     auto table = [](Type type, int region) {
       return [type, region](I& o) { return o.getDepthTable(type, region); };
     };

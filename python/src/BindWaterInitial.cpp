@@ -12,22 +12,19 @@ void bindWater(py::module_& m) {
     using I = IBrineComponent;
     using Salt = I::SaltMoleculeType;
     auto cls = classOf<I>(m, "IBrineComponent");
-    py::enum_<Salt> salt(cls, "SaltMoleculeType");
-    for (auto [name, value] : {std::pair{"NACL", Salt::NACL},
-                               {"KCL", Salt::KCL},
-                               {"CACL2", Salt::CACL2},
-                               {"MGCL2", Salt::MGCL2},
-                               {"NA2CO3", Salt::NA2CO3},
-                               {"K2CO3", Salt::K2CO3},
-                               {"CACO3", Salt::CACO3},
-                               {"MGCO3", Salt::MGCO3},
-                               {"NA2SO4", Salt::NA2SO4},
-                               {"K2SO4", Salt::K2SO4},
-                               {"CASO4", Salt::CASO4},
-                               {"MGSO4", Salt::MGSO4}}) {
-      salt.value(name, value);
-    }
-    py::implicitly_convertible<py::int_, Salt>();
+    enumeration<Salt>(cls, "SaltMoleculeType",
+                      {{"NACL", Salt::NACL},
+                       {"KCL", Salt::KCL},
+                       {"CACL2", Salt::CACL2},
+                       {"MGCL2", Salt::MGCL2},
+                       {"NA2CO3", Salt::NA2CO3},
+                       {"K2CO3", Salt::K2CO3},
+                       {"CACO3", Salt::CACO3},
+                       {"MGCO3", Salt::MGCO3},
+                       {"NA2SO4", Salt::NA2SO4},
+                       {"K2SO4", Salt::K2SO4},
+                       {"CASO4", Salt::CASO4},
+                       {"MGSO4", Salt::MGSO4}});
     cls.def("getName", via(&I::getName))
         .def("getSaltMoleculeType", via(&I::getSaltMoleculeType))
         .def("setSaltMoleculeType", via(&I::setSaltMoleculeType));
@@ -195,22 +192,19 @@ void bindInitial(py::module_& m) {
   using I = IInitialCondition;
   using Property = I::Property;
   auto cls = classOf<I>(m, "IInitialCondition");
-  py::enum_<Property> property(cls, "Property");
-  for (auto [name, value] : {std::pair{"SolutionGasOilRatio", Property::SolutionGasOilRatio},
-                             {"VaporizedOilGasRatio", Property::VaporizedOilGasRatio},
-                             {"BubblePointPressure", Property::BubblePointPressure},
-                             {"DewPointPressure", Property::DewPointPressure},
-                             {"Temperature", Property::Temperature},
-                             {"OverallComposition", Property::OverallComposition},
-                             {"OilComposition", Property::OilComposition},
-                             {"GasComposition", Property::GasComposition},
-                             {"SaltConcentration", Property::SaltConcentration},
-                             {"OilApiGravity", Property::OilApiGravity},
-                             {"WaterSaturation", Property::WaterSaturation},
-                             {"Pressure", Property::Pressure}}) {
-    property.value(name, value);
-  }
-  py::implicitly_convertible<py::int_, Property>();
+  enumeration<Property>(cls, "Property",
+                        {{"SolutionGasOilRatio", Property::SolutionGasOilRatio},
+                         {"VaporizedOilGasRatio", Property::VaporizedOilGasRatio},
+                         {"BubblePointPressure", Property::BubblePointPressure},
+                         {"DewPointPressure", Property::DewPointPressure},
+                         {"Temperature", Property::Temperature},
+                         {"OverallComposition", Property::OverallComposition},
+                         {"OilComposition", Property::OilComposition},
+                         {"GasComposition", Property::GasComposition},
+                         {"SaltConcentration", Property::SaltConcentration},
+                         {"OilApiGravity", Property::OilApiGravity},
+                         {"WaterSaturation", Property::WaterSaturation},
+                         {"Pressure", Property::Pressure}});
   auto depth = [](Property p) {
     return [p](I& ic) -> IDepthTable* {
       I const& condition = ic;
